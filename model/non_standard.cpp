@@ -1,0 +1,161 @@
+// Tolerances entered as limit sizes or limit deviations, and the grade they are given.
+
+#include <cmath>
+
+#include "core/iso286_tables.h"
+#include "core/number_format.h"
+#include "gauges/gauge_tables.h"
+#include "model/language_keys.h"
+#include "model/main_model.h"
+
+namespace kelvo {
+
+namespace {
+
+struct SideFields {
+    NonStdField UpperLimit, LowerLimit, UpperDev, LowerDev;
+};
+
+constexpr SideFields FieldsOf(Side side) {
+    return side == Side::Hole
+               ? SideFields{NonStdField::HoleUpperLimit, NonStdField::HoleLowerLimit,
+                            NonStdField::HoleUpperDev, NonStdField::HoleLowerDev}
+               : SideFields{NonStdField::ShaftUpperLimit, NonStdField::ShaftLowerLimit,
+                            NonStdField::ShaftUpperDev, NonStdField::ShaftLowerDev};
+}
+
+}  // namespace
+
+double& MainWindowModel::Mem(NonStdField field) {
+    switch (field) {
+        case NonStdField::HoleUpperLimit:
+            return HoleUpperLimitMem;
+        case NonStdField::HoleLowerLimit:
+            return HoleLowerLimitMem;
+        case NonStdField::HoleUpperDev:
+            return HoleUpperDevMem;
+        case NonStdField::HoleLowerDev:
+            return HoleLowerDevMem;
+        case NonStdField::ShaftUpperLimit:
+            return ShaftUpperLimitMem;
+        case NonStdField::ShaftLowerLimit:
+            return ShaftLowerLimitMem;
+        case NonStdField::ShaftUpperDev:
+            return ShaftUpperDevMem;
+        case NonStdField::ShaftLowerDev:
+            break;
+    }
+    return ShaftLowerDevMem;
+}
+
+std::string MainWindowModel::FieldText(double valueMm) const {
+    // Inches are written with 5 decimals (halves to even); millimetres as they are.
+    const double shown = InchMode ? RoundField(valueMm / kMmPerInch, 5) : valueMm;
+    return FormatGeneral(shown, DecimalSeparator);
+}
+
+void MainWindowModel::WriteNonStdField(NonStdField field, double valueMm) {
+    NonStdTexts[static_cast<int>(field)] = FieldText(valueMm);
+}
+
+double MainWindowModel::FieldValueMm(NonStdField field) const {
+    return ParseFieldNumber(NonStdText(field)) * (InchMode ? kMmPerInch : 1.0);
+}
+
+void MainWindowModel::PrefillSide(Side side) {
+    const bool hole = side == Side::Hole;
+    const bool selected =
+        hole ? (HoleLetter >= 0 && HoleGrade >= 0) : (ShaftLetter >= 0 && ShaftGrade >= 0);
+    const double upper = hole ? HoleES : ShaftEs;
+    const double lower = hole ? HoleEI : ShaftEi;
+    const bool available = selected && upper < kNotAvailable;
+    const double n = available ? NominalSize : 0;
+    const double d = available ? upper : 0;
+    const SideFields fields = FieldsOf(side);
+    Mem(fields.UpperLimit) = n + d;
+    Mem(fields.LowerLimit) = lower + n;
+    Mem(fields.UpperDev) = d;
+    Mem(fields.LowerDev) = lower;
+    for (NonStdField field :
+         {fields.UpperLimit, fields.LowerLimit, fields.UpperDev, fields.LowerDev}) {
+        WriteNonStdField(field, Mem(field));
+    }
+}
+
+void MainWindowModel::PrefillNonStandard() {
+    NonStdDesignation = LangText(key::kNonStandard);
+    PrefillSide(Side::Hole);
+    PrefillSide(Side::Shaft);
+}
+
+int MainWindowModel::AssignGrade(double toleranceMm) const {
+    const int row = FindSizeRow(Iso286Table::StandardTolerance, NominalSize);
+    // The tolerance in tenths of a micrometre, truncated, against ten times each IT value.
+    const double tenthsUm = std::trunc(toleranceMm * 10000.0);
+    int gradeIndex = kGradeCount - 1;  // IT18 when no pair of grades brackets it
+    for (int column = 2; column <= kGradeCount; ++column) {
+        const double finer = 10.0 * StandardToleranceUm(row, column - 2);
+        const double coarser = 10.0 * StandardToleranceUm(row, column - 1);
+        if (finer < tenthsUm && tenthsUm <= coarser) {
+            gradeIndex = ToleranceStandard == 0 ? column - 1 : column - 2;
+        }
+    }
+    return gradeIndex;
+}
+
+void MainWindowModel::AcceptLimitSizes(Side side) {
+    const SideFields fields = FieldsOf(side);
+    const double upper = FieldValueMm(fields.UpperLimit);
+    const double lower = FieldValueMm(fields.LowerLimit);
+    const bool hole = side == Side::Hole;
+    double& es = hole ? HoleES : ShaftEs;
+    if (!(lower < upper)) {
+        es = kNotAvailable;
+        if (view_ != nullptr) {
+            view_->ShowMessage(LangText(key::kLimitSizeOrder));
+        }
+        return;
+    }
+    Mem(fields.UpperLimit) = upper;
+    Mem(fields.LowerLimit) = lower;
+    es = upper - NominalSize;
+    (hole ? HoleEI : ShaftEi) = lower - NominalSize;
+    double& it = hole ? HoleIT : ShaftIT;
+    it = upper - lower;
+    (hole ? HoleGrade : ShaftGrade) = AssignGrade(it);
+    if (hole) {
+        HoleGaugeRow = FindGaugeRow(HoleGrade, NominalSize);
+    } else {
+        ShaftGaugeRow = FindGaugeRow(ShaftGrade, NominalSize);
+        MasterRow = FindMasterRow(NominalSize);
+    }
+}
+
+void MainWindowModel::AcceptLimitDeviations(Side side) {
+    const SideFields fields = FieldsOf(side);
+    const double upper = FieldValueMm(fields.UpperDev);
+    const double lower = FieldValueMm(fields.LowerDev);
+    const bool hole = side == Side::Hole;
+    double& es = hole ? HoleES : ShaftEs;
+    if (!(lower < upper)) {
+        es = kNotAvailable;
+        if (view_ != nullptr) {
+            view_->ShowMessage(LangText(key::kDeviationOrder));
+        }
+        return;
+    }
+    // The deviation memories keep the prefilled values; only results change here.
+    es = upper;
+    (hole ? HoleEI : ShaftEi) = lower;
+    double& it = hole ? HoleIT : ShaftIT;
+    it = upper - lower;
+    (hole ? HoleGrade : ShaftGrade) = AssignGrade(it);
+    if (hole) {
+        HoleGaugeRow = FindGaugeRow(HoleGrade, NominalSize);
+    } else {
+        ShaftGaugeRow = FindGaugeRow(ShaftGrade, NominalSize);
+        MasterRow = FindMasterRow(NominalSize);
+    }
+}
+
+}  // namespace kelvo
