@@ -1,0 +1,30 @@
+#pragma once
+// Whole-file reads and crash-safe whole-file writes for the print output.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kelvo {
+
+struct FileReadResult {
+    std::optional<std::string> Bytes;  // nothing when the file cannot be read
+    std::string Error;                 // the system's reason, with the path
+};
+
+// Reads a regular file whole; a folder or a missing file gives an error.
+FileReadResult ReadFileBytes(const std::filesystem::path& path);
+
+// Replaces `target` in one step: the bytes go to a new file in the same
+// folder, which is flushed to disk and then renamed over the old one, so a
+// crash or a full disk leaves either the old file or the new one, never a
+// part. An existing file keeps its permissions. Returns the error text, or an
+// empty text on success.
+std::string WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+
+// Creates or truncates `target` and writes the bytes (the filled print
+// documents, inside the private folder). Returns the error text or empty.
+std::string WriteFileReplacing(const std::filesystem::path& target, std::string_view bytes);
+
+}  // namespace kelvo
