@@ -34,8 +34,16 @@ inline Bytes SwapToBigEndian(const Bytes& littleEndian) {
 }
 
 inline Bytes Utf8WithMark(std::string_view utf8) {
-    Bytes bytes{0xEF, 0xBB, 0xBF};
-    bytes.insert(bytes.end(), utf8.begin(), utf8.end());
+    // Built by appending: GCC 12 misreports inserting a range after an initializer list
+    // as out of bounds at -O2.
+    Bytes bytes;
+    bytes.reserve(utf8.size() + 3);
+    for (std::uint8_t markByte : {0xEF, 0xBB, 0xBF}) {
+        bytes.push_back(markByte);
+    }
+    for (char c : utf8) {
+        bytes.push_back(static_cast<std::uint8_t>(c));
+    }
     return bytes;
 }
 
