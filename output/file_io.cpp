@@ -83,7 +83,11 @@ FileReadResult ReadFileBytes(const std::filesystem::path& path) {
 std::string WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
     const std::filesystem::path folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    std::string tempName = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    // A hidden name beside the target; mkostemp fills in the X's.
+    std::string hiddenName = target.filename().string();
+    hiddenName.insert(hiddenName.begin(), '.');
+    hiddenName.append(".XXXXXX");
+    std::string tempName = (folder / hiddenName).string();
     const int fd = ::mkostemp(tempName.data(), O_CLOEXEC);
     if (fd < 0) {
         return SystemError("Cannot create a file in", folder, errno);

@@ -111,9 +111,10 @@ std::string ReplaceIniSection(std::string_view text, std::string_view section,
     const std::string_view newline =
         text.find("\r\n") != std::string_view::npos ? std::string_view("\r\n") : "\n";
 
-    std::string block = "[" + std::string(section) + "]" + std::string(newline);
+    std::string block(1, '[');
+    block.append(section).append("]").append(newline);
     for (const auto& [key, value] : pairs) {
-        block += OneLine(key) + "=" + OneLine(value) + std::string(newline);
+        block.append(OneLine(key)).append("=").append(OneLine(value)).append(newline);
     }
 
     std::string out(hasMark ? kUtf8Mark : std::string_view());
