@@ -31,7 +31,8 @@ using IniPairs = std::vector<std::pair<std::string, std::string>>;
 
 // The text with every section of that name erased and the section written
 // anew with `pairs` in their order, where the first old one stood (or at the
-// end). Everything else stays byte for byte.
+// end). Everything else stays byte for byte, except that a last line without
+// a line break gets one.
 std::string ReplaceIniSection(std::string_view text, std::string_view section,
                               const IniPairs& pairs);
 
