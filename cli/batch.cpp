@@ -89,15 +89,15 @@ void WriteError(std::ostream& out, BatchFormat format, long long lineNumber,
 }
 
 void WriteResult(std::ostream& out, BatchFormat format, long long lineNumber,
-                 const QueryResult& query) {
+                 const QueryResult& query, std::string& buffer) {
+    buffer.clear();
     if (format == BatchFormat::Csv) {
-        out << QueryToCsvRow(lineNumber, query);
-        return;
+        buffer = QueryToCsvRow(lineNumber, query);
+    } else {
+        AppendQueryJson(buffer, query, lineNumber);
+        buffer += '\n';
     }
-    Json json;
-    json["line"] = lineNumber;
-    json.update(QueryToJson(query));
-    out << DumpJsonLine(json) << '\n';
+    out << buffer;
 }
 
 }  // namespace
@@ -134,6 +134,7 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, BatchFormat format) {
     }
     BatchSummary summary;
     std::string line;
+    std::string result;  // reused for every row to spare allocations
     long long lineNumber = 0;
     bool contentSeen = false;
     std::streambuf* buffer = in.rdbuf();
@@ -168,7 +169,7 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, BatchFormat format) {
             WriteError(out, format, lineNumber, row.Error);
             continue;
         }
-        WriteResult(out, format, lineNumber, Evaluate(row.Value->SizeMm, row.Value->Query));
+        WriteResult(out, format, lineNumber, Evaluate(row.Value->SizeMm, row.Value->Query), result);
     }
     return summary;
 }

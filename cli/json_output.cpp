@@ -1,93 +1,128 @@
 #include "cli/json_output.h"
 
+#include "cli/json_writer.h"
+
 namespace kelvo::cli {
 namespace {
 
-// A computed zero may carry a minus sign (0 * -1); JSON readers would show "-0.0".
-Json Number(double valueMm) {
-    return valueMm == 0 ? Json(0.0) : Json(valueMm);
+void NumberOrNull(JsonWriter& json, bool shown, double valueMm) {
+    if (shown) {
+        json.Number(valueMm);
+    } else {
+        json.Null();
+    }
 }
 
-Json NumberOrNull(bool shown, double valueMm) {
-    return shown ? Number(valueMm) : Json(nullptr);
-}
-
-Json ClassToJson(const ClassResult& part) {
+// The members of a class object, without the braces (a class query writes them at the top).
+void WriteClassMembers(JsonWriter& json, const ClassResult& part) {
     const bool shown = part.Shown;
-    Json json;
-    json["class"] = part.Name;
-    json["kind"] = part.PartSide == kelvo::Side::Hole ? "hole" : "shaft";
-    json["available"] = shown;
-    json["it_mm"] = NumberOrNull(shown, part.Deviations.ItMm);
-    json["upper_mm"] = NumberOrNull(shown, part.Deviations.UpperMm);
-    json["lower_mm"] = NumberOrNull(shown, part.Deviations.LowerMm);
-    json["upper_limit_mm"] = NumberOrNull(shown, part.UpperLimitMm);
-    json["lower_limit_mm"] = NumberOrNull(shown, part.LowerLimitMm);
-    return json;
+    json.Key("class");
+    json.String(part.Name);
+    json.Key("kind");
+    json.String(part.PartSide == kelvo::Side::Hole ? "hole" : "shaft");
+    json.Key("available");
+    json.Bool(shown);
+    json.Key("it_mm");
+    NumberOrNull(json, shown, part.Deviations.ItMm);
+    json.Key("upper_mm");
+    NumberOrNull(json, shown, part.Deviations.UpperMm);
+    json.Key("lower_mm");
+    NumberOrNull(json, shown, part.Deviations.LowerMm);
+    json.Key("upper_limit_mm");
+    NumberOrNull(json, shown, part.UpperLimitMm);
+    json.Key("lower_limit_mm");
+    NumberOrNull(json, shown, part.LowerLimitMm);
 }
 
-Json GaugeToJson(bool available, const GaugeDims& gauge) {
-    Json json;
-    json["nominal_mm"] = NumberOrNull(available, gauge.Nominal);
-    json["half_tolerance_mm"] = NumberOrNull(available, gauge.HalfTolerance);
-    json["upper_mm"] = NumberOrNull(available, gauge.Upper);
-    json["lower_mm"] = NumberOrNull(available, gauge.Lower);
-    json["wear_limit_mm"] = NumberOrNull(available && gauge.HasWearLimit, gauge.WearLimit);
-    json["form_tolerance_mm"] = NumberOrNull(available, gauge.FormTolerance);
-    return json;
+void WriteGauge(JsonWriter& json, std::string_view key, bool available, const GaugeDims& gauge) {
+    json.Key(key);
+    json.BeginObject();
+    json.Key("nominal_mm");
+    NumberOrNull(json, available, gauge.Nominal);
+    json.Key("half_tolerance_mm");
+    NumberOrNull(json, available, gauge.HalfTolerance);
+    json.Key("upper_mm");
+    NumberOrNull(json, available, gauge.Upper);
+    json.Key("lower_mm");
+    NumberOrNull(json, available, gauge.Lower);
+    json.Key("wear_limit_mm");
+    NumberOrNull(json, available && gauge.HasWearLimit, gauge.WearLimit);
+    json.Key("form_tolerance_mm");
+    NumberOrNull(json, available, gauge.FormTolerance);
+    json.EndObject();
 }
 
-Json HoleGaugesToJson(const HoleGauges& gauges) {
+void WriteHoleGauges(JsonWriter& json, const HoleGauges& gauges) {
     const bool available = gauges.Available;
-    Json json;
-    json["available"] = available;
-    json["go_plug"] = GaugeToJson(available, gauges.GoPlug);
-    json["no_go_plug"] = GaugeToJson(available, gauges.NoGoPlug);
-    json["go_spherical"] = GaugeToJson(available, gauges.GoSpherical);
-    json["no_go_spherical"] = GaugeToJson(available, gauges.NoGoSpherical);
-    return json;
+    json.Key("hole_gauges");
+    json.BeginObject();
+    json.Key("available");
+    json.Bool(available);
+    WriteGauge(json, "go_plug", available, gauges.GoPlug);
+    WriteGauge(json, "no_go_plug", available, gauges.NoGoPlug);
+    WriteGauge(json, "go_spherical", available, gauges.GoSpherical);
+    WriteGauge(json, "no_go_spherical", available, gauges.NoGoSpherical);
+    json.EndObject();
 }
 
-Json ShaftGaugesToJson(const ShaftGauges& gauges) {
+void WriteShaftGauges(JsonWriter& json, const ShaftGauges& gauges) {
     const bool available = gauges.Available;
-    Json json;
-    json["available"] = available;
-    json["go_ring"] = GaugeToJson(available, gauges.GoRing);
-    json["no_go_ring"] = GaugeToJson(available, gauges.NoGoRing);
-    json["go_check_plug"] = GaugeToJson(available, gauges.GoCheckPlug);
-    json["wear_check_plug"] = GaugeToJson(available, gauges.WearCheckPlug);
-    json["no_go_check_plug"] = GaugeToJson(available, gauges.NoGoCheckPlug);
-    return json;
+    json.Key("shaft_gauges");
+    json.BeginObject();
+    json.Key("available");
+    json.Bool(available);
+    WriteGauge(json, "go_ring", available, gauges.GoRing);
+    WriteGauge(json, "no_go_ring", available, gauges.NoGoRing);
+    WriteGauge(json, "go_check_plug", available, gauges.GoCheckPlug);
+    WriteGauge(json, "wear_check_plug", available, gauges.WearCheckPlug);
+    WriteGauge(json, "no_go_check_plug", available, gauges.NoGoCheckPlug);
+    json.EndObject();
 }
 
 // The masters of the sides queried: the ring goes with a hole, the plug with a shaft.
-Json MastersToJson(const QueryResult& query) {
+void WriteMasters(JsonWriter& json, const QueryResult& query) {
     const SettingMasters& masters = query.MasterSet;
-    Json json;
+    json.Key("setting_masters");
+    json.BeginObject();
     if (query.Hole) {
-        json["ring_available"] = masters.RingAvailable;
+        json.Key("ring_available");
+        json.Bool(masters.RingAvailable);
     }
     if (query.Shaft) {
-        json["plug_available"] = masters.PlugAvailable;
+        json.Key("plug_available");
+        json.Bool(masters.PlugAvailable);
     }
     if (query.Hole) {
-        json["setting_ring"] = GaugeToJson(masters.RingAvailable, masters.SettingRing);
+        WriteGauge(json, "setting_ring", masters.RingAvailable, masters.SettingRing);
     }
     if (query.Shaft) {
-        json["setting_plug"] = GaugeToJson(masters.PlugAvailable, masters.SettingPlug);
+        WriteGauge(json, "setting_plug", masters.PlugAvailable, masters.SettingPlug);
     }
-    return json;
+    json.EndObject();
 }
 
-void AddFit(Json& json, const QueryResult& query) {
+void WriteFitMembers(JsonWriter& json, const QueryResult& query) {
     const bool shown = query.Fit.has_value();
-    json["fit"] = query.DesignationText();
-    json["hole"] = ClassToJson(*query.Hole);
-    json["shaft"] = ClassToJson(*query.Shaft);
-    json["fit_type"] = shown ? Json(FitTypeName(query.Fit->Type)) : Json(nullptr);
-    json["max_mm"] = shown ? Number(query.Fit->MaxValueMm) : Json(nullptr);
-    json["min_mm"] = shown ? Number(query.Fit->MinValueMm) : Json(nullptr);
-    json["tolerance_mm"] = shown ? Number(query.Fit->ToleranceMm) : Json(nullptr);
+    json.Key("fit");
+    json.String(query.DesignationText());
+    for (const auto& [key, part] : {std::pair{"hole", &*query.Hole}, {"shaft", &*query.Shaft}}) {
+        json.Key(key);
+        json.BeginObject();
+        WriteClassMembers(json, *part);
+        json.EndObject();
+    }
+    json.Key("fit_type");
+    if (shown) {
+        json.String(FitTypeName(query.Fit->Type));
+    } else {
+        json.Null();
+    }
+    json.Key("max_mm");
+    NumberOrNull(json, shown, shown ? query.Fit->MaxValueMm : 0);
+    json.Key("min_mm");
+    NumberOrNull(json, shown, shown ? query.Fit->MinValueMm : 0);
+    json.Key("tolerance_mm");
+    NumberOrNull(json, shown, shown ? query.Fit->ToleranceMm : 0);
 }
 
 }  // namespace
@@ -104,22 +139,35 @@ std::string_view FitTypeName(FitType type) {
     return "";
 }
 
-Json QueryToJson(const QueryResult& query) {
-    Json json;
-    json["size_mm"] = query.SizeMm;
+void AppendQueryJson(std::string& text, const QueryResult& query,
+                     std::optional<long long> lineNumber) {
+    JsonWriter json(text);
+    json.BeginObject();
+    if (lineNumber) {
+        json.Key("line");
+        json.Integer(*lineNumber);
+    }
+    json.Key("size_mm");
+    json.Number(query.SizeMm);
     if (query.IsFit) {
-        AddFit(json, query);
+        WriteFitMembers(json, query);
     } else {
-        json.update(ClassToJson(query.Hole ? *query.Hole : *query.Shaft));
+        WriteClassMembers(json, query.Hole ? *query.Hole : *query.Shaft);
     }
     if (query.Hole) {
-        json["hole_gauges"] = HoleGaugesToJson(query.HoleGaugeSet);
+        WriteHoleGauges(json, query.HoleGaugeSet);
     }
     if (query.Shaft) {
-        json["shaft_gauges"] = ShaftGaugesToJson(query.ShaftGaugeSet);
+        WriteShaftGauges(json, query.ShaftGaugeSet);
     }
-    json["setting_masters"] = MastersToJson(query);
-    return json;
+    WriteMasters(json, query);
+    json.EndObject();
+}
+
+Json QueryToJson(const QueryResult& query) {
+    std::string text;
+    AppendQueryJson(text, query);
+    return Json::parse(text);
 }
 
 Json ErrorToJson(long long lineNumber, std::string_view message) {
