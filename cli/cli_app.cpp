@@ -6,6 +6,7 @@
 #include <iostream>
 #include <optional>
 
+#include "cli/command_design.h"
 #include "cli/commands.h"
 #include "cli/input_checks.h"
 
@@ -61,6 +62,7 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     AddClassCommand(app, context);
     AddFitCommand(app, context);
     AddBatchCommand(app, context);
+    AddDesignCommand(app, context);
 
     if (const std::optional<std::string> error = CommandError(app, arguments)) {
         ReportInputError(context, *error);

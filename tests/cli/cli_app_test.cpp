@@ -137,7 +137,7 @@ TEST(CliErrors, BadInputGivesOneLineNamingTheInputAndExitCode2) {
         {{"class", std::string(10000, 'H'), "--size", "10"}, "...\""},
         {{"fit", "H7/g6"}, "--size"},
         {{"class", "H7", "--size", "10", "--color"}, "--color"},
-        {{"tolerance", "H7"}, "unknown command \"tolerance\": use class, fit or batch"},
+        {{"tolerance", "H7"}, "unknown command \"tolerance\": use class, fit, batch"},
         {{}, "missing command"},
     };
     for (const auto& c : cases) {
