@@ -1,6 +1,3 @@
-// Built into kelvo_cli_tests once it sits in tests/cli; that needs kelvo_cli_lib to link
-// kelvo_model and kelvo_i18n, which the design command runs on.
-
 #include "cli/command_design.h"
 
 #include <gmock/gmock.h>
