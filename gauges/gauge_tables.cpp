@@ -1,5 +1,7 @@
 #include "gauges/gauge_tables.h"
 
+#include <algorithm>
+
 #include "gauges/gauge_vectors.h"
 
 namespace kelvo {
@@ -121,7 +123,13 @@ int FindGaugeRow(int gradeIndex, double nominalMm) {
         return -1;
     }
     const int gradeNumber = gradeIndex - 1;  // IT01 gives -1, IT7 gives 7
-    for (int row = 0; row < kGaugeRowCount; ++row) {
+    // Rows are ordered by grade, so no row of a grade below the wanted one can match:
+    // the scan starts at the first row of that grade (grade 5 for finer grades, 16 for
+    // coarser ones) and finds the same row as a scan from row 0.
+    const int firstGrade = kGaugeToleranceTable.front().Grade;
+    const int blockGrade = std::clamp(gradeNumber, firstGrade, kLastGrade);
+    const int firstRow = (blockGrade - firstGrade) * gauge_data::kSizeRangeCount;
+    for (int row = firstRow; row < kGaugeRowCount; ++row) {
         if (RowMatches(kGaugeToleranceTable[row], gradeNumber, nominalMm)) {
             return row;
         }

@@ -7,6 +7,7 @@ namespace kelvo {
 void LanguageState::Reset() {
     number_ = kDefaultLanguage;
     table_ = LanguageTable();
+    ++generation_;
 }
 
 LanguageState& GlobalLanguageState() {

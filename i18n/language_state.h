@@ -21,13 +21,20 @@ class LanguageState {
     const LanguageTable& Table() const { return table_; }
 
     void SetCurrentNumber(int number) { number_ = number; }
-    void ReplaceTable(LanguageTable table) { table_ = std::move(table); }
+    void ReplaceTable(LanguageTable table) {
+        table_ = std::move(table);
+        ++generation_;
+    }
+    // Changes whenever the table is replaced, so that a caller may keep texts it looked up
+    // for as long as the generation stays the same.
+    unsigned Generation() const { return generation_; }
 
     // Back to the state at program start: English, empty table (for tests).
     void Reset();
 
   private:
     int number_ = kDefaultLanguage;  // 1 Bulgarian, 2 German, 3 English
+    unsigned generation_ = 0;
     LanguageTable table_;
 };
 

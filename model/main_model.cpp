@@ -27,12 +27,26 @@ std::string MainWindowModel::TextOrN(std::string_view text, double number) {
     return number != 0 ? std::string(text) : std::string("N");
 }
 
+void MainWindowModel::StoreLangText(std::string& target, CachedText& cache, int key) {
+    const unsigned generation = GlobalLanguageState().Generation();
+    if (cache.Key == key && cache.Generation == generation) {
+        return;
+    }
+    target = LangText(key);
+    cache = {key, generation};
+}
+
+void MainWindowModel::ClearText(std::string& target, CachedText& cache) {
+    target.clear();
+    cache = {};
+}
+
 void MainWindowModel::ResetFit() {
     FitTolerance = 0;
-    FitTypeText.clear();
+    ClearText(FitTypeText, fitTypeCache_);
     FitKind.reset();
-    FitMaxLabel = LangText(key::kMax);
-    FitMinLabel = LangText(key::kMin);
+    StoreLangText(FitMaxLabel, fitMaxCache_, key::kMax);
+    StoreLangText(FitMinLabel, fitMinCache_, key::kMin);
     FitMaxValue = 0;
     FitMinValue = 0;
 }
@@ -40,9 +54,9 @@ void MainWindowModel::ResetFit() {
 void MainWindowModel::ClassifyFit() {
     const FitCharacteristics fit = kelvo::ClassifyFit(HoleES, HoleEI, ShaftEs, ShaftEi);
     FitKind = fit.Type;
-    FitTypeText = LangText(fit.TypeKey);
-    FitMaxLabel = LangText(fit.MaxLabelKey);
-    FitMinLabel = LangText(fit.MinLabelKey);
+    StoreLangText(FitTypeText, fitTypeCache_, fit.TypeKey);
+    StoreLangText(FitMaxLabel, fitMaxCache_, fit.MaxLabelKey);
+    StoreLangText(FitMinLabel, fitMinCache_, fit.MinLabelKey);
     FitMaxValue = fit.MaxValueMm;
     FitMinValue = fit.MinValueMm;
     FitTolerance = fit.ToleranceMm;
@@ -52,10 +66,10 @@ void MainWindowModel::InvalidateResults() {
     HoleIT = ShaftIT = 0;
     HoleES = ShaftEs = kNotAvailable;
     HoleEI = ShaftEi = 0;
-    FitTypeText.clear();
+    ClearText(FitTypeText, fitTypeCache_);
     FitKind.reset();
-    FitMaxLabel.clear();
-    FitMinLabel.clear();
+    ClearText(FitMaxLabel, fitMaxCache_);
+    ClearText(FitMinLabel, fitMinCache_);
     FitMaxValue = FitMinValue = FitTolerance = 0;
 }
 
@@ -89,8 +103,8 @@ void MainWindowModel::CalculateStandard() {
     }
     HoleIT = HoleES = HoleEI = 0;
     ShaftIT = ShaftEs = ShaftEi = 0;
+    // The fit's texts are set below, by ClassifyFit or ResetFit, before anything reads them.
     FitTolerance = 0;
-    FitTypeText.clear();
     FitKind.reset();
     FitMaxValue = FitMinValue = 0;
 

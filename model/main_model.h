@@ -72,6 +72,7 @@ struct MainModelFields {
     // Results, mm.
     double HoleIT = 0, HoleES = 0, HoleEI = 0;
     double ShaftIT = 0, ShaftEs = 0, ShaftEi = 0;
+    // Written only through the model's operations (they keep the texts cached).
     std::string FitTypeText;  // language text of the fit type, empty when none
     std::string FitMaxLabel;
     std::string FitMinLabel;
@@ -105,6 +106,7 @@ class MainWindowModel : public MainModelFields {
     void ResetFit();
     void InvalidateResults();
     void RefreshViews();
+    ModelView* View() const { return view_; }
     static std::string TextOrN(std::string_view text, double number);
 
     // What the gauge computations read from the model.
@@ -154,7 +156,17 @@ class MainWindowModel : public MainModelFields {
     double FieldValueMm(NonStdField field) const;
     std::string FieldText(double valueMm) const;
 
+    // The key and language table behind a stored text: the design search classifies
+    // tens of thousands of fits, and most of them carry the texts of the one before.
+    struct CachedText {
+        int Key = 0;  // 0: no text stored
+        unsigned Generation = 0;
+    };
+    void StoreLangText(std::string& target, CachedText& cache, int key);
+    static void ClearText(std::string& target, CachedText& cache);
+
     ModelView* view_ = nullptr;
+    CachedText fitTypeCache_, fitMaxCache_, fitMinCache_;
 };
 
 }  // namespace kelvo
