@@ -24,9 +24,8 @@ const QColor kSteelDark(120, 130, 142);
 
 // The product line of the label, with its trailing space; the version follows on the next line.
 const QString kProductLine = QStringLiteral("KELVO Tolerances and gauges ");
-const QString kStandardsLine = QStringLiteral(
-    "ISO 286-1:1988  \u00B7  ISO/R 1938:1971  \u00B7  DIN 7150-2  \u00B7  DIN 2250:1989  \u00B7  "
-    "ISO 3");
+const QString kStandardsLines = QStringLiteral(
+    "ISO 286-1:1988  \u00B7  ISO/R 1938:1971  \u00B7  DIN 7150-2\nDIN 2250:1989  \u00B7  ISO 3");
 
 // The outline shapes (in 96-dpi units): a plate with a round badge standing out of its top-left
 // corner. They are filled without antialiasing so that every pixel is either pure yellow or
@@ -158,7 +157,7 @@ AboutWindow::AboutWindow(const QString& version, QWidget* parent, double scale)
     productLabel_ =
         addLabel(kProductLine + QLatin1Char('\n') + version, QRect(20, 128, 360, 34), scale, true);
     productLabel_->setObjectName(QStringLiteral("lbProduct"));
-    addLabel(kStandardsLine, QRect(20, 168, 370, 18), scale, false);
+    addLabel(kStandardsLines, QRect(20, 162, 370, 30), scale, false);
 }
 
 QLabel* AboutWindow::addLabel(const QString& text, const QRect& area96, double scale, bool bold) {

@@ -12,6 +12,16 @@
 
 #include "app/qt_text.h"
 
+// The help pages are resources of a static library: they are linked in only when registered.
+// Q_INIT_RESOURCE has to be used outside of any namespace.
+static void RegisterHelpResources() {
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(extras);
+        return true;
+    }();
+    (void)registered;
+}
+
 namespace kelvo {
 
 namespace {
@@ -51,6 +61,7 @@ QUrl PageUrl(const std::string& found, const std::string& anchor) {
 }  // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    RegisterHelpResources();
     setObjectName(QStringLiteral("HelpWindow"));
     browser = new QTextBrowser(this);
     browser->setObjectName(QStringLiteral("helpBrowser"));
@@ -90,6 +101,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 QStringList HelpWindow::helpRoots() {
+    RegisterHelpResources();
     QStringList roots;
     const QString fromEnvironment = qEnvironmentVariable("KELVO_HELP_DIR");
     if (!fromEnvironment.isEmpty()) {

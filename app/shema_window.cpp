@@ -21,7 +21,7 @@ constexpr double kPlotWidthPx = 302;
 constexpr QRect kLeftCaptionRect(68, 0, 138, TfrmShema::kCaptionStripHeight);
 constexpr QRect kRightCaptionRect(219, 0, 138, TfrmShema::kCaptionStripHeight);
 // Room above and below the plot of a chart for the outermost axis labels, pixels.
-constexpr double kPlotMarginPx = 8;
+constexpr double kPlotMarginPx = 10;
 constexpr int kFontPixels = 11;
 constexpr double kLabelGapPx = 4;
 
@@ -111,7 +111,8 @@ void TfrmShema::paintCaptions(QPainter& painter) const {
 
 void TfrmShema::paintChart(QPainter& painter, int chart) const {
     painter.save();
-    painter.setClipRect(chartRect(chart));
+    const QRectF band = chartRect(chart);
+    painter.setClipRect(band);
     paintAxis(painter, chart);
     const SchemaChart& data = schema_.Charts[chart];
     for (int zone = 0; zone < static_cast<int>(data.Zones.size()); ++zone) {
@@ -122,7 +123,15 @@ void TfrmShema::paintChart(QPainter& painter, int chart) const {
         const double y = yOf(chart, size);
         painter.drawLine(QPointF(xOf(kSchemaXMin), y), QPointF(xOf(kSchemaXMax), y));
     }
+    // Captions last, so that a reference line through a zone does not cross its text.
+    for (int zone = 0; zone < static_cast<int>(data.Zones.size()); ++zone) {
+        paintZoneTexts(painter, chart, zone);
+    }
     painter.restore();
+    if (chart > 0) {
+        painter.setPen(QPen(QColor(150, 150, 150), 1));
+        painter.drawLine(QPointF(0, band.top()), QPointF(kClientWidth, band.top()));
+    }
 }
 
 void TfrmShema::paintAxis(QPainter& painter, int chart) const {
@@ -146,18 +155,26 @@ void TfrmShema::paintZone(QPainter& painter, int chart, int zone) const {
     if (data.Collapsed) {
         return;  // flat at the nominal size: nothing to see
     }
-    const QRectF area = zoneRect(chart, zone);
     painter.setPen(QPen(TileColour(data.Tile), 1));
     painter.setBrush(QBrush(HatchTileImage(data.Tile)));
-    painter.drawRect(area);
+    painter.drawRect(zoneRect(chart, zone));
     painter.setBrush(Qt::NoBrush);
+}
+
+void TfrmShema::paintZoneTexts(QPainter& painter, int chart, int zone) const {
+    const SchemaZone& data = schema_.Charts[chart].Zones[zone];
+    if (data.Collapsed) {
+        return;
+    }
+    const QRectF area = zoneRect(chart, zone);
     painter.setPen(Qt::black);
     if (data.TextKey != 0) {
         painter.setFont(SchemaFont(true));
-        QRectF textArea = area;
-        textArea.setTop(area.center().y() - kFontPixels);
-        textArea.setBottom(area.center().y() + kFontPixels);
-        painter.drawText(textArea, Qt::AlignCenter, LangQ(data.TextKey).trimmed());
+        const QString caption = LangQ(data.TextKey).trimmed();
+        QRectF box = painter.fontMetrics().boundingRect(caption).adjusted(-2, 0, 2, 0);
+        box.moveCenter(area.center());
+        painter.fillRect(box, Qt::white);
+        painter.drawText(box, Qt::AlignCenter, caption);
     }
     if (data.ShowsLimitValues) {
         painter.setFont(SchemaFont(false));

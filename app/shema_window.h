@@ -43,6 +43,7 @@ class TfrmShema : public QDialog {
     void paintChart(QPainter& painter, int chart) const;
     void paintAxis(QPainter& painter, int chart) const;
     void paintZone(QPainter& painter, int chart, int zone) const;
+    void paintZoneTexts(QPainter& painter, int chart, int zone) const;
 
     GaugeSchema schema_;
     char decimalSeparator_;

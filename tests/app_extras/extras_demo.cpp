@@ -97,6 +97,16 @@ bool SaveHelp(const QDir& folder, const QString& language, int languageNumber) {
             HelpLinkText(HelpLinkOf(static_cast<HelpTopicKind>(kind), languageNumber))));
         ok &= Save(Grab(window), folder, QStringLiteral("help_%1_%2").arg(language, topics[kind]));
     }
+    // The further pages, through the same help file.
+    const QString file =
+        QString::fromStdString(HelpLinkOf(HelpTopicKind::Start, languageNumber).File);
+    for (const char* page :
+         {"standards", "fit", "nonstandard", "fits", "units", "gauges", "schema", "settings"}) {
+        ok &= window.showLink(file + QStringLiteral("::/") + QLatin1String(page) +
+                              QStringLiteral(".htm"));
+        ok &= Save(Grab(window), folder,
+                   QStringLiteral("help_%1_%2").arg(language, QLatin1String(page)));
+    }
     return ok;
 }
 
