@@ -1,0 +1,3 @@
+[frmPrgRezbi]
+0B=Fit report
+0F=$(KELVO

@@ -1,0 +1,222 @@
+// What the program keeps on disk and finds damaged or gone: a print list file that was cut short,
+// grew huge or is no text at all, a template folder that vanished, and a temporary folder that
+// cannot be written. The library reports each case, keeps running and loses nothing it held.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "output/print_list.h"
+#include "output/print_record.h"
+#include "output/template_engine.h"
+#include "print_test_support.h"
+
+namespace kelvo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadBytes;
+using test::WriteBytes;
+
+class ListFileTest : public ::testing::Test {
+  protected:
+    ListFileTest() { fs::create_directories(ProgramFolder()); }
+
+    fs::path ProgramFolder() const { return scratch_.Path() / "program"; }
+    PrintListLocation Location() const {
+        return {ProgramFolder() / kPrintListFileName, scratch_.Path() / "user" / "zuzivodi.pls"};
+    }
+
+    test::ScratchFolder scratch_;
+};
+
+TEST_F(ListFileTest, ATruncatedListGivesTheEntriesThatAreWholeAndASaveKeepsTheRest) {
+    const std::string whole =
+        "[Other]\nKeep=this\n[frmPrgRezbi]\n0B=Fit report\n0F=a.rtf\n1B=Second\n1F=b.rt";
+    // Cut inside the section header, inside a key, inside a value, at a line end and before the
+    // last path's line.
+    const struct {
+        std::size_t length;
+        std::vector<PrintListEntry> expected;
+    } cases[] = {
+        {25, {}},
+        {34, {}},
+        {40, {{"Fit r", ""}}},
+        {46, {{"Fit report", ""}}},
+        {64, {{"Fit report", "a.rtf"}, {"Second", ""}}},
+        {whole.size(), {{"Fit report", "a.rtf"}, {"Second", "b.rt"}}},
+    };
+    for (const auto& c : cases) {
+        const std::string cut = whole.substr(0, c.length);
+        WriteBytes(Location().ProgramFile, cut);
+        EXPECT_EQ(LoadPrintList(Location()), c.expected) << cut;
+
+        const std::vector<PrintListEntry> edited = {{"New", "n.rtf"}};
+        ASSERT_TRUE(SavePrintList(Location(), edited).Ok());
+        EXPECT_EQ(LoadPrintList(Location()), edited);
+        EXPECT_NE(ReadBytes(Location().ProgramFile).find("[Other]\nKeep=this\n"),
+                  std::string::npos);
+    }
+}
+
+TEST_F(ListFileTest, AHugeListIsReadAndRewrittenWithoutLosingItsOtherSections) {
+    // 200,000 entries behind 8 MB of another program's section.
+    std::string text = "[Other]\n";
+    const std::string filler(78, 'x');
+    for (int line = 0; line < 100'000; ++line) {
+        text.append("K").append(std::to_string(line)).append("=").append(filler).append("\n");
+    }
+    text += "[frmPrgRezbi]\n";
+    constexpr int kEntries = 200'000;
+    for (int n = 0; n < kEntries; ++n) {
+        const std::string number = std::to_string(n);
+        text.append(number).append("B=Entry ").append(number).append("\n");
+        text.append(number).append("F=t").append(number).append(".rtf\n");
+    }
+    WriteBytes(Location().ProgramFile, text);
+
+    const auto start = std::chrono::steady_clock::now();
+    std::vector<PrintListEntry> entries = LoadPrintList(Location());
+    ASSERT_EQ(entries.size(), static_cast<std::size_t>(kEntries));
+    EXPECT_EQ(entries.back(), (PrintListEntry{"Entry 199999", "t199999.rtf"}));
+
+    entries.erase(entries.begin());
+    ASSERT_TRUE(SavePrintList(Location(), entries).Ok());
+    const std::string saved = ReadBytes(Location().ProgramFile);
+    EXPECT_TRUE(saved.starts_with(std::string_view(text).substr(0, text.find("[frmPrgRezbi]"))));
+    EXPECT_EQ(LoadPrintList(Location()).size(), static_cast<std::size_t>(kEntries - 1));
+    // Linear work: seconds would mean a quadratic step somewhere.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+}
+
+TEST_F(ListFileTest, AFileThatIsNoTextGivesNoEntriesAndKeepsItsBytesOnSave) {
+    std::string binary;
+    for (int i = 0; i < 4096; ++i) {
+        binary += static_cast<char>((i * 7919) % 256);
+    }
+    // Binary noise, and a list saved as UTF-16 by an editor: neither is an INI text of ours.
+    constexpr char kUtf16[] = "\xFF\xFE[\0f\0r\0m\0]\0\r\0\n\0";
+    const std::string utf16(kUtf16, sizeof kUtf16 - 1);
+    for (const std::string& bytes : {binary, utf16}) {
+        WriteBytes(Location().ProgramFile, bytes);
+        EXPECT_TRUE(LoadPrintList(Location()).empty());
+
+        const std::vector<PrintListEntry> edited = {{"New", "n.rtf"}};
+        ASSERT_TRUE(SavePrintList(Location(), edited).Ok());
+        EXPECT_EQ(LoadPrintList(Location()), edited);
+        // Every byte that was there is still there, ahead of the list written anew.
+        const std::string saved = ReadBytes(Location().ProgramFile);
+        EXPECT_NE(saved.find(bytes.substr(0, 64)), std::string::npos);
+    }
+}
+
+TEST_F(ListFileTest, AListThatIsAFolderOrUnreadableGivesNoEntriesAndSavingReportsWhy) {
+    fs::create_directories(Location().ProgramFile);  // a folder where the file should be
+    EXPECT_TRUE(LoadPrintList(Location()).empty());
+    // The user's copy takes the list; the folder stays as it was.
+    const PrintListSaveResult saved = SavePrintList(Location(), {{"A", "a.rtf"}});
+    ASSERT_TRUE(saved.Ok()) << saved.Error;
+    EXPECT_EQ(saved.WrittenTo, Location().UserFile);
+    EXPECT_TRUE(fs::is_directory(Location().ProgramFile));
+
+    // Neither place can take it: the error names the reason.
+    const PrintListLocation nowhere = {Location().ProgramFile, scratch_.Path() / "file" / "x.pls"};
+    WriteBytes(scratch_.Path() / "file", "a file, not a folder");
+    const PrintListSaveResult failed = SavePrintList(nowhere, {{"A", "a.rtf"}});
+    EXPECT_FALSE(failed.Ok());
+    EXPECT_FALSE(failed.Error.empty());
+}
+
+// A print of the main window's results, with a recording opener.
+class PrintRobustnessTest : public ListFileTest {
+  protected:
+    class Opener : public DocumentOpener {
+      public:
+        bool Open(const fs::path& document) override {
+            opened.push_back(document);
+            return fs::exists(document);
+        }
+        std::vector<fs::path> opened;
+    };
+
+    PrintRobustnessTest() {
+        model_.SetClassesFromFit("H7/g6");
+        model_.NominalText = "10";
+        model_.CalculateStandard();
+        fs::create_directories(ProgramFolder() / "templates");
+        WriteBytes(ProgramFolder() / "templates" / "r.rtf", "{\\rtf1 $FA15#}");
+        WriteBytes(ProgramFolder() / "templates" / "r.txt", "$A15 fit#");
+    }
+
+    PrintOutcome Print(std::string_view stored, const fs::path& tempFolder) {
+        const PrintSetup setup{codes_, ProgramFolder(), tempFolder};
+        return PrintEntry(stored, setup, &host_, opener_);
+    }
+
+    MainWindowModel model_;
+    MainWindowPrintHost host_{model_};
+    CodeTable codes_ = MainWindowCodeTable();
+    Opener opener_;
+};
+
+TEST_F(PrintRobustnessTest, AVanishedTemplateFolderIsReportedAndTheEarlierPrintsStay) {
+    const fs::path temp = scratch_.Path() / "temp";
+    fs::create_directories(temp);
+    ASSERT_TRUE(Print("$(KELVO)\\templates\\r.rtf", temp).Messages.empty());
+    ASSERT_EQ(host_.Records().RecordCount(), 1u);
+
+    const std::vector<PrintListEntry> list = {{"RTF", "$(KELVO)\\templates\\r.rtf"},
+                                              {"Text", "$(KELVO)\\templates\\r.txt"}};
+    ASSERT_TRUE(SavePrintList(Location(), list).Ok());
+    fs::remove_all(ProgramFolder() / "templates");
+
+    for (const char* stored : {"$(KELVO)\\templates\\r.rtf", "$(KELVO)\\templates\\r.txt"}) {
+        const PrintOutcome outcome = Print(stored, temp);
+        ASSERT_EQ(outcome.Messages.size(), 1u) << stored;
+        EXPECT_EQ(outcome.Messages[0].Kind, PrintMessageKind::SystemError);
+        EXPECT_NE(outcome.Messages[0].Text.find("templates"), std::string::npos)
+            << outcome.Messages[0].Text;
+        EXPECT_FALSE(outcome.Opened);
+    }
+    EXPECT_EQ(opener_.opened.size(), 1u);  // only the first, good print was opened
+    // The record of the first print and the filled copy stay; the menu drops the entries, the
+    // list file still holds them.
+    EXPECT_EQ(host_.Records().RecordCount(), 1u);
+    EXPECT_EQ(ReadBytes(temp / "r.rtf"), "{\\rtf1 10 H7/g6}");
+    EXPECT_TRUE(EntriesWithTemplates(LoadPrintList(Location()), ProgramFolder()).empty());
+    EXPECT_EQ(LoadPrintList(Location()), list);
+}
+
+TEST_F(PrintRobustnessTest, ATemporaryFolderThatCannotBeWrittenIsReported) {
+    // A regular file stands where the temporary folder should be: nothing can be created in it,
+    // whoever runs the test (root included).
+    const fs::path notAFolder = scratch_.Path() / "tmpfile";
+    WriteBytes(notAFolder, "x");
+
+    const char* savedTmpdir = std::getenv("TMPDIR");
+    const std::string savedValue = savedTmpdir ? savedTmpdir : "";
+    ::setenv("TMPDIR", notAFolder.c_str(), 1);
+    const PrintOutcome viaTmpdir = Print("$(KELVO)\\templates\\r.txt", {});
+    savedTmpdir ? ::setenv("TMPDIR", savedValue.c_str(), 1) : ::unsetenv("TMPDIR");
+    ASSERT_EQ(viaTmpdir.Messages.size(), 1u);
+    EXPECT_EQ(viaTmpdir.Messages[0].Kind, PrintMessageKind::SystemError);
+    EXPECT_NE(viaTmpdir.Messages[0].Text.find(notAFolder.string()), std::string::npos);
+
+    // A folder handed over that cannot hold the copy: RTF reports it in the "Exception" box,
+    // text as the system's error; neither opens a copy that is not there.
+    for (const char* stored : {"$(KELVO)\\templates\\r.rtf", "$(KELVO)\\templates\\r.txt"}) {
+        const PrintOutcome outcome = Print(stored, notAFolder / "sub");
+        ASSERT_FALSE(outcome.Messages.empty()) << stored;
+        EXPECT_FALSE(outcome.Opened) << stored;
+    }
+    EXPECT_FALSE(fs::exists(notAFolder / "sub"));
+    // The print record was still taken for each print that reached the host, so the next print
+    // lists every one of them.
+    EXPECT_EQ(host_.Records().RecordCount(), 2u);
+}
+
+}  // namespace
+}  // namespace kelvo
