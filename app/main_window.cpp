@@ -101,8 +101,8 @@ double TfrmZuzivOdi::uiScale() const {
 void TfrmZuzivOdi::createActions() {
     actCalculate_ = NamedAction("N3", "calculate.svg", this);
     actCopy_ = NamedAction("N4", "copy.svg", this);
-    actUnits_ = NamedAction("btnMM", "unit_mm.svg", this);
-    actSchema_ = NamedAction("ToolButton1", "schema.svg", this);
+    actUnits_ = NamedAction("actUnits", "unit_mm.svg", this);
+    actSchema_ = NamedAction("actSchema", "schema.svg", this);
     actHelp_ = NamedAction("N8", "help.svg", this);
     actHelp_->setShortcut(QKeySequence::HelpContents);
     actExit_ = NamedAction("N7", "exit.svg", this);
@@ -174,7 +174,9 @@ void TfrmZuzivOdi::createToolBar() {
     btnLang_->setPopupMode(QToolButton::InstantPopup);
     bar->addWidget(btnLang_);
     bar->addAction(actUnits_);
+    bar->widgetForAction(actUnits_)->setObjectName(QStringLiteral("btnMM"));
     bar->addAction(actSchema_);
+    bar->widgetForAction(actSchema_)->setObjectName(QStringLiteral("ToolButton1"));
     bar->addSeparator();
     bar->addAction(actHelp_);
     bar->widgetForAction(actHelp_)->setObjectName(QStringLiteral("btnHelp"));
