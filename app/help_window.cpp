@@ -76,8 +76,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     btnBack = toolButton(QStyle::SP_ArrowBack, "btnBack");
     btnForward = toolButton(QStyle::SP_ArrowForward, "btnForward");
     btnHome = toolButton(QStyle::SP_DirHomeIcon, "btnHome");
-    btnBack->setToolTip(QStringLiteral("Alt+Left"));
-    btnForward->setToolTip(QStringLiteral("Alt+Right"));
+    btnBack->setShortcut(QKeySequence::Back);
+    btnForward->setShortcut(QKeySequence::Forward);
+    btnBack->setToolTip(btnBack->shortcut().toString(QKeySequence::NativeText));
+    btnForward->setToolTip(btnForward->shortcut().toString(QKeySequence::NativeText));
     btnBack->setEnabled(false);
     btnForward->setEnabled(false);
 

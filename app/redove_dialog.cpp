@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QStyle>
 #include <QTableWidget>
@@ -114,6 +115,14 @@ void TfrmRedove::select() {
     } else {
         reject();
     }
+}
+
+void TfrmRedove::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        select();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 double TfrmRedove::pickNumber(QWidget* parent, char decimalSeparator) {

@@ -31,6 +31,10 @@ class TfrmRedove : public QDialog {
     QToolButton* btnSelect = nullptr;
     QToolButton* btnCancel = nullptr;
 
+  protected:
+    // Enter selects the current cell, like the Select button.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void applyTexts();
     void fillTable();

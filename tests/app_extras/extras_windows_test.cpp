@@ -183,6 +183,16 @@ class ExtrasWindowsTest : public QObject {
         QVERIFY(qAbs(window.chosenValueMm() - 0.0106) < 1e-15);
     }
 
+    void pickerSelectsTheCurrentCellWithEnter() {
+        TfrmRedove window;
+        window.show();
+        window.cbRedove->setCurrentIndex(1);  // R5
+        window.table->setCurrentCell(5, 5);
+        QTest::keyClick(window.table, Qt::Key_Return);
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        QCOMPARE(window.chosenValueMm(), 10000.0);
+    }
+
     void pickerCancelChoosesNothing() {
         TfrmRedove window;
         window.show();
