@@ -38,12 +38,15 @@ bool IsNumberText(std::string_view text) {
     return digit;
 }
 
-void CheckModel(const kelvo::MainWindowModel& model, std::string_view typed) {
+void CheckModelValues(const kelvo::MainWindowModel& model, std::string_view typed) {
     for (const double value :
          {model.NominalSize, model.HoleIT, model.HoleES, model.HoleEI, model.ShaftIT, model.ShaftEs,
           model.ShaftEi, model.FitMaxValue, model.FitMinValue, model.FitTolerance}) {
         Require(std::isfinite(value), "model values stay finite", typed);
     }
+}
+
+void CheckViews(const kelvo::MainWindowModel& model, std::string_view typed) {
     for (int row = 0; row < kelvo::kWorkpieceRows; ++row) {
         for (int column = 0; column < 2; ++column) {
             const kelvo::GridCell cell = kelvo::WorkpieceCell(model, row, column);
@@ -81,13 +84,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         model.OnNominalTextChanged(text);
         Require(inchMode || model.NominalSize == value, "the nominal size is the field's value",
                 text);
-        CheckModel(model, text);
+        CheckModelValues(model, text);
         model.OnNominalEditingFinished();
         const double shown = model.NominalSize / (inchMode ? kelvo::kMmPerInch : 1.0);
         Require(
             shown >= kelvo::kMinNominalMm * 0.999999 && shown <= kelvo::kMaxNominalMm * 1.000001,
             "leaving the field puts the value inside its limits", text);
-        CheckModel(model, text);
+        CheckModelValues(model, text);
+        CheckViews(model, text);
     }
     return 0;
 }

@@ -18,8 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view marker = kelvo::ChooseRowMarker(cleaned);
     Require(marker == "}\\trowd" || marker == "\\trowd", "the row marker is one of two");
 
+    // Built once: each print hands the sets over anew, positioned on their first records.
     static const kelvo::CodeTable codes = kelvo::fuzz::FuzzCodeTable();
-    kelvo::fuzz::FuzzHost host;
+    static kelvo::fuzz::FuzzHost host;
     kelvo::PrintJob job;
     host.Print(job);
     const kelvo::FillResult filled = kelvo::FillRtfTemplate(cleaned, job, codes, &host);

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes = kelvo::fuzz::AsText(data, size);
 
     static const kelvo::CodeTable codes = kelvo::fuzz::FuzzCodeTable();
-    kelvo::fuzz::FuzzPrint print;
+    static kelvo::fuzz::FuzzPrint print;
     kelvo::PrintJob job;
     print.HandOver(job);
     const kelvo::FillResult filled = kelvo::FillTextTemplate(bytes, job, codes);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "output/print_list.h"
+#include "output/print_list_keep.h"
 #include "output/print_record.h"
 #include "output/template_engine.h"
 #include "print_test_support.h"
@@ -188,6 +189,38 @@ TEST_F(PrintRobustnessTest, AVanishedTemplateFolderIsReportedAndTheEarlierPrints
     EXPECT_EQ(ReadBytes(temp / "r.rtf"), "{\\rtf1 10 H7/g6}");
     EXPECT_TRUE(EntriesWithTemplates(LoadPrintList(Location()), ProgramFolder()).empty());
     EXPECT_EQ(LoadPrintList(Location()), list);
+}
+
+TEST_F(ListFileTest, EntriesWhoseTemplatesAreMissingSurviveTheDialogsSave) {
+    fs::create_directories(ProgramFolder() / "shared");
+    WriteBytes(ProgramFolder() / "shared" / "a.rtf", "{}");
+    WriteBytes(ProgramFolder() / "local.rtf", "{}");
+    const std::vector<PrintListEntry> stored = {{"Shared A", "$(KELVO)\\shared\\a.rtf"},
+                                                {"Local", "$(KELVO)\\local.rtf"},
+                                                {"Shared B", "$(KELVO)\\shared\\b.rtf"}};
+    ASSERT_TRUE(SavePrintList(Location(), stored).Ok());
+
+    // The shared folder is gone while the user adds a template and presses OK.
+    fs::remove_all(ProgramFolder() / "shared");
+    std::vector<PrintListEntry> dialog =
+        EntriesWithTemplates(LoadPrintList(Location()), ProgramFolder());
+    ASSERT_EQ(dialog, (std::vector<PrintListEntry>{stored[1]}));
+    dialog.push_back({"New", "$(KELVO)\\new.rtf"});
+    ASSERT_TRUE(
+        SavePrintList(Location(), EntriesToSave(dialog, LoadPrintList(Location()), ProgramFolder()))
+            .Ok());
+    EXPECT_EQ(LoadPrintList(Location()),
+              (std::vector<PrintListEntry>{stored[1], dialog[1], stored[0], stored[2]}));
+
+    // Back again, the folder's templates are in the menu; what the user deletes then is gone.
+    fs::create_directories(ProgramFolder() / "shared");
+    WriteBytes(ProgramFolder() / "shared" / "a.rtf", "{}");
+    const std::vector<PrintListEntry> reloaded = LoadPrintList(Location());
+    const std::vector<PrintListEntry> shown = EntriesWithTemplates(reloaded, ProgramFolder());
+    ASSERT_EQ(shown, (std::vector<PrintListEntry>{stored[1], stored[0]}));
+    const std::vector<PrintListEntry> afterDelete = {stored[1]};
+    EXPECT_EQ(EntriesToSave(afterDelete, reloaded, ProgramFolder()),
+              (std::vector<PrintListEntry>{stored[1], dialog[1], stored[2]}));
 }
 
 TEST_F(PrintRobustnessTest, ATemporaryFolderThatCannotBeWrittenIsReported) {
