@@ -9,6 +9,8 @@
 #include "cli/command_design.h"
 #include "cli/commands.h"
 #include "cli/input_checks.h"
+#include "cli/print_command.h"
+#include "cli/report_command.h"
 
 namespace kelvo::cli {
 namespace {
@@ -63,6 +65,8 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     AddFitCommand(app, context);
     AddBatchCommand(app, context);
     AddDesignCommand(app, context);
+    AddReportCommand(app, context);
+    AddPrintCommand(app, context);
 
     if (const std::optional<std::string> error = CommandError(app, arguments)) {
         ReportInputError(context, *error);
