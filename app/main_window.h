@@ -67,16 +67,13 @@ class TfrmZuzivOdi : public QMainWindow, public ModelView {
     // The class pick list of a side as its button drops it down (created on first use).
     ClassPickList* pickList(Side side);
 
+    // CopyReport: the results as tab-separated text on the clipboard.
+    void copyReport();
+
   signals:
-    // Commands whose windows come with later work: the clipboard report, the template list of the
-    // print list, the gauge schema of the active result page, the preferred numbers picker, the
-    // help viewer and the About window.
-    void copyReportRequested();
+    // The last item of the print menu: the print list's template list (its dialog comes with the
+    // print list; it connects here).
     void printTemplatesRequested();
-    void gaugeSchemaRequested(int resultPage);
-    void preferredNumbersRequested();
-    void helpRequested(const QString& topic);
-    void aboutRequested();
     // The window has painted its first result.
     void firstPainted();
 
@@ -97,6 +94,7 @@ class TfrmZuzivOdi : public QMainWindow, public ModelView {
     void applyMnemonics();
     void showLanguageFlag(int languageNumber);
     void syncInputs();
+    void pickPreferredNumber();
     void showWindowFirstTime();
     void applySidePanelWidth();
     // The narrow width, widened where the captions of the result pages need more room.

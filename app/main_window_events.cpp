@@ -2,9 +2,11 @@
 // controls, and the window's first showing and closing.
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,18 +15,23 @@
 #include <QStackedWidget>
 #include <QToolButton>
 
+#include "app/about_window.h"
 #include "app/cell_grid_widget.h"
 #include "app/class_pick_list.h"
 #include "app/design_panel.h"
+#include "app/help_window.h"
 #include "app/input_area.h"
 #include "app/main_window.h"
 #include "app/qt_settings_store.h"
 #include "app/qt_text.h"
+#include "app/redove_dialog.h"
 #include "app/result_pages.h"
+#include "app/shema_window.h"
 #include "app/standard_fits_panel.h"
 #include "app/workpiece_page.h"
 #include "i18n/language_state.h"
 #include "model/startup.h"
+#include "output/clipboard_report.h"
 
 namespace kelvo {
 
@@ -95,7 +102,7 @@ void TfrmZuzivOdi::connectInputs() {
             [this] { pickList(Side::Hole)->popUp(inputArea_->BitBtn1); });
     connect(in.BitBtn2, &QToolButton::clicked, this,
             [this] { pickList(Side::Shaft)->popUp(inputArea_->BitBtn2); });
-    connect(in.BitBtn3, &QToolButton::clicked, this, &TfrmZuzivOdi::preferredNumbersRequested);
+    connect(in.BitBtn3, &QToolButton::clicked, this, &TfrmZuzivOdi::pickPreferredNumber);
     connect(in.bbnSglobka, &QPushButton::clicked, this,
             [this] { toggleSidePanel(SidePanel::StandardFits); });
     connect(in.bbnDesign, &QPushButton::clicked, this,
@@ -116,15 +123,15 @@ void TfrmZuzivOdi::connectCommands() {
         syncInputs();
     });
     connect(actUnits_, &QAction::triggered, this, &TfrmZuzivOdi::switchUnits);
-    connect(actCopy_, &QAction::triggered, this, &TfrmZuzivOdi::copyReportRequested);
+    connect(actCopy_, &QAction::triggered, this, &TfrmZuzivOdi::copyReport);
     // Opening the Edit menu copies the report as well.
-    connect(editMenu_, &QMenu::aboutToShow, this, &TfrmZuzivOdi::copyReportRequested);
+    connect(editMenu_, &QMenu::aboutToShow, this, &TfrmZuzivOdi::copyReport);
     connect(actTemplates_, &QAction::triggered, this, &TfrmZuzivOdi::printTemplatesRequested);
     connect(actSchema_, &QAction::triggered, this,
-            [this] { emit gaugeSchemaRequested(resultPages_->currentIndex()); });
+            [this] { ShowGaugeSchema(this, model_, resultPages_->currentIndex()); });
     connect(actHelp_, &QAction::triggered, this,
-            [this] { emit helpRequested(helpTopic(CurrentLanguage())); });
-    connect(actAbout_, &QAction::triggered, this, &TfrmZuzivOdi::aboutRequested);
+            [this] { ShowHelp(this, helpTopic(CurrentLanguage())); });
+    connect(actAbout_, &QAction::triggered, this, [this] { ShowAboutWindow(this); });
     connect(actExit_, &QAction::triggered, this, &QWidget::close);
     for (QAction* action : languageActions_) {
         connect(action, &QAction::triggered, this,
@@ -177,6 +184,18 @@ void TfrmZuzivOdi::syncInputs() {
                                                  : QStringLiteral(":/icons/unit_mm.svg")));
     }
     lblNote_->setText(ToQString(UnitNote(model_.InchMode)));
+}
+
+void TfrmZuzivOdi::copyReport() {
+    QGuiApplication::clipboard()->setText(ToQString(CopyReportText(model_)));
+}
+
+void TfrmZuzivOdi::pickPreferredNumber() {
+    const double valueMm = TfrmRedove::pickNumber(this, model_.DecimalSeparator);
+    if (valueMm > 0) {
+        model_.ApplyPreferredNumber(valueMm);
+        syncInputs();
+    }
 }
 
 void TfrmZuzivOdi::switchUnits() {

@@ -10,8 +10,11 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include <QClipboard>
 #include "app/class_pick_list.h"
+
 #include "app/control_texts.h"
+#include "app/help_window.h"
 #include "app/program.h"
 #include "app/result_pages.h"
 #include "app/zone_chart_view.h"
@@ -252,6 +255,30 @@ class MainWindowTest : public QObject {
         QCOMPARE(started_.find<QComboBox>("cbLetter_o")->currentText(), QStringLiteral("EF"));
         QCOMPARE(started_.find<QComboBox>("cbIT_o")->currentText(), QStringLiteral("10"));
         QCOMPARE(started_.caption("drgrDanni", 1, 0), QStringLiteral("10 EF10"));
+    }
+
+    void copyPutsTheReportOnTheClipboard() {
+        QGuiApplication::clipboard()->clear();
+        started_.find<QToolButton>("btnCopy")->click();
+        const QString report = QGuiApplication::clipboard()->text();
+        QVERIFY(report.contains(QStringLiteral("0.0150")));
+        QVERIFY(report.contains(QStringLiteral("H7")));
+        QVERIFY(report.contains(QLatin1Char('\t')));
+    }
+
+    void f1OpensTheHelpOfTheLanguage() {
+        QCOMPARE(TfrmZuzivOdi::helpTopic(2), QStringLiteral("ZuzivOdi_DE.chm::/ZUZIVODIDE.htm"));
+        QTest::keyClick(started_.window.get(), Qt::Key_F1);
+        HelpWindow* help = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* candidate = qobject_cast<HelpWindow*>(widget);
+                candidate && candidate->isVisible()) {
+                help = candidate;
+            }
+        }
+        QVERIFY(help != nullptr);
+        QVERIFY(help->currentPage().toString().contains(QStringLiteral("ZUZIVODIEN")));
+        help->close();
     }
 
     void classChangeRepaintsQuickly() {
