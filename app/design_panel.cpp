@@ -3,11 +3,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "app/cell_grid_widget.h"
 #include "app/combo_items.h"
@@ -91,6 +93,7 @@ void DesignPanelWidget::createControls() {
     drgrDesign_->setColumnWeights(kResultColumnWeights);
     drgrDesign_->setMinimumColumnWidth(60);
     drgrDesign_->setFocusPolicy(Qt::StrongFocus);
+    drgrDesign_->installEventFilter(this);
     gridArea_ = new QScrollArea;
     gridArea_->setWidget(drgrDesign_);
     gridArea_->setWidgetResizable(true);
@@ -221,6 +224,22 @@ void DesignPanelWidget::runSearch() {
     gridArea_->verticalScrollBar()->setValue(0);
     drgrDesign_->setFocus();
     emit modelChanged();
+}
+
+bool DesignPanelWidget::eventFilter(QObject* watched, QEvent* event) {
+    // Up and Down step through the results as clicks on the neighbouring rows do.
+    if (watched == drgrDesign_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            const int step = key == Qt::Key_Up ? -1 : 1;
+            const int row = std::clamp(panel_.SelectedRow + step, 1, drgrDesign_->rowCount() - 1);
+            onResultClicked(row);
+            const QRect rect = drgrDesign_->cellRect(row, 0);
+            gridArea_->ensureVisible(rect.center().x(), rect.center().y(), 0, rect.height());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void DesignPanelWidget::onResultClicked(int row) {

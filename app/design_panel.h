@@ -38,6 +38,9 @@ class DesignPanelWidget : public QWidget {
     void refreshFromModel();
     void applyWindowTexts();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   signals:
     // The search or a clicked result changed the model's classes.
     void modelChanged();

@@ -14,18 +14,15 @@
 
 #include "app/qt_text.h"
 #include "core/tolerance_types.h"
+#include "i18n/window_texts.h"
 
 namespace kelvo {
 
 namespace {
 
-// Language keys of the input area.
+// Language keys of the hints of the list buttons.
 constexpr int kHoleKey = 1, kShaftKey = 2;
-constexpr int kUpperDeviationKey = 7, kLowerDeviationKey = 8;
-constexpr int kUpperLimitKey = 9, kLowerLimitKey = 10;
-constexpr int kTypeOfToleranceKey = 77, kStandardToleranceKey = 78;
-constexpr int kByLimitSizesKey = 79, kByDeviationsKey = 80;
-constexpr int kNominalSizeKey = 81, kBasicParametersKey = 82, kStandardKey = 85;
+constexpr int kPreferredNumbersKey = 87;
 
 QLabel* NamedLabel(const char* name) {
     auto* label = new QLabel;
@@ -218,33 +215,16 @@ QWidget* InputArea::createDeviationPage() {
 }
 
 void InputArea::applyWindowTexts() {
-    GroupBox2->setTitle(LangQ(kTypeOfToleranceKey));
-    const int method = cbMetodi->currentIndex();
-    cbMetodi->setItemText(0, LangQ(kStandardToleranceKey) + QStringLiteral(" (ISO 286:1988)"));
-    cbMetodi->setItemText(1, LangQ(kByLimitSizesKey));
-    cbMetodi->setItemText(2, LangQ(kByDeviationsKey));
-    cbMetodi->setCurrentIndex(method);
-    Label1->setText(LangQ(kNominalSizeKey));
-    GroupBox3->setTitle(LangQ(kBasicParametersKey));
-    Label22->setText(LangQ(kHoleKey));
-    Label23->setText(LangQ(kShaftKey));
-    Label25->setText(LangQ(kStandardKey));
-    for (QLabel* label : {Label35, Label33}) {
-        label->setText(LangQ(kHoleKey));
+    // The captions of the labels and frames come from the window's table of control texts;
+    // here the entries of the method selector and the hints of the list buttons.
+    const std::vector<std::string> methods = InputMethodItems();
+    for (int item = 0; item < cbMetodi->count() && item < static_cast<int>(methods.size());
+         ++item) {
+        cbMetodi->setItemText(item, ToQString(methods[item]));
     }
-    for (QLabel* label : {Label36, Label34}) {
-        label->setText(LangQ(kShaftKey));
-    }
-    for (QLabel* label : {Label24, ULabel7}) {
-        label->setText(LangQ(kUpperLimitKey));
-    }
-    for (QLabel* label : {Label26, ULabel8}) {
-        label->setText(LangQ(kLowerLimitKey));
-    }
-    Label29->setText(LangQ(kUpperDeviationKey) + QStringLiteral(" (ES)"));
-    Label31->setText(LangQ(kLowerDeviationKey) + QStringLiteral(" (EI)"));
-    Label30->setText(LangQ(kUpperDeviationKey) + QStringLiteral(" (es)"));
-    Label32->setText(LangQ(kLowerDeviationKey) + QStringLiteral(" (ei)"));
+    BitBtn1->setToolTip(LangQ(kHoleKey).trimmed());
+    BitBtn2->setToolTip(LangQ(kShaftKey).trimmed());
+    BitBtn3->setToolTip(LangQ(kPreferredNumbersKey).trimmed());
 }
 
 }  // namespace kelvo
