@@ -98,6 +98,11 @@ class SidePanelsTest : public QObject {
         QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(3, 0).center());
         QCOMPARE(grid->highlightedRow(), 3);
         QCOMPARE(started_.value("drgrDanni", 10, 0), QStringLiteral("40 ") + third);
+        // Down steps to the next result and loads it.
+        const QString fourth = QString::fromStdString(grid->cellAt(4, 0).Caption);
+        QTest::keyClick(grid, Qt::Key_Down);
+        QCOMPARE(grid->highlightedRow(), 4);
+        QCOMPARE(started_.value("drgrDanni", 10, 0), QStringLiteral("40 ") + fourth);
     }
 
     void designLimitsInWrongOrderShowMessage61() {
