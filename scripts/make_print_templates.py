@@ -709,8 +709,9 @@ def text_report(lang: str) -> str:
     rule = "=" * 60
     lines = [
         c["company"],
-        f"{c['report']} {t('A15')}",
+        c["report"],
         rule,
+        line(c["fit"], t("A15"), 0),
         line(c["tol_type"], f"{t('A01')} {t('A80')}", 0),
         line(c["nominal"], t("A02"), 0),
         line(c["values_in"], t("A81"), 0),
@@ -729,7 +730,7 @@ def text_report(lang: str) -> str:
         line(c["upper_limit"], t("A12")),
         line(c["lower_limit"], t("A14")),
         "",
-        f"{c['fit'].upper()}  {t('A15')}",
+        c["fit"].upper(),
         line(c["fit_type"], t("A16")),
         f"  {t('A17')}: {t('A18')}",
         f"  {t('A19')}: {t('A20')}",
