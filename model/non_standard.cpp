@@ -24,6 +24,13 @@ constexpr SideFields FieldsOf(Side side) {
                             NonStdField::ShaftUpperDev, NonStdField::ShaftLowerDev};
 }
 
+// Deviations of an entered tolerance are differences of sizes (10.022 - 10), which
+// carry binary noise in the last digits; they are kept on a grid of 1e-9 mm, far below
+// any measurable size, so that they read as the values the user entered.
+double OnPicometreGrid(double mm) {
+    return std::round(mm * 1e9) / 1e9;
+}
+
 }  // namespace
 
 double& MainWindowModel::Mem(NonStdField field) {
@@ -118,10 +125,10 @@ void MainWindowModel::AcceptLimitSizes(Side side) {
     }
     Mem(fields.UpperLimit) = upper;
     Mem(fields.LowerLimit) = lower;
-    es = upper - NominalSize;
-    (hole ? HoleEI : ShaftEi) = lower - NominalSize;
+    es = OnPicometreGrid(upper - NominalSize);
+    (hole ? HoleEI : ShaftEi) = OnPicometreGrid(lower - NominalSize);
     double& it = hole ? HoleIT : ShaftIT;
-    it = upper - lower;
+    it = OnPicometreGrid(upper - lower);
     (hole ? HoleGrade : ShaftGrade) = AssignGrade(it);
     if (hole) {
         HoleGaugeRow = FindGaugeRow(HoleGrade, NominalSize);
@@ -145,10 +152,10 @@ void MainWindowModel::AcceptLimitDeviations(Side side) {
         return;
     }
     // The deviation memories keep the prefilled values; only results change here.
-    es = upper;
-    (hole ? HoleEI : ShaftEi) = lower;
+    es = OnPicometreGrid(upper);
+    (hole ? HoleEI : ShaftEi) = OnPicometreGrid(lower);
     double& it = hole ? HoleIT : ShaftIT;
-    it = upper - lower;
+    it = OnPicometreGrid(upper - lower);
     (hole ? HoleGrade : ShaftGrade) = AssignGrade(it);
     if (hole) {
         HoleGaugeRow = FindGaugeRow(HoleGrade, NominalSize);

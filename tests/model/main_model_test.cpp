@@ -255,3 +255,23 @@ TEST(TextOrN, ZeroGivesN) {
 
 }  // namespace
 }  // namespace kelvo
+
+namespace kelvo {
+namespace {
+
+using testing::ModelTest;
+
+TEST_F(ModelTest, AcceptedLimitSizesCarryNoBinaryNoise) {
+    SelectFit("H8/g6", 10);
+    model.NominalText = "10";
+    model.OnMethodChanged(1);
+    model.OnNonStdFieldEdited(NonStdField::HoleUpperLimit, "10.022");
+    model.OnCalculate();
+    EXPECT_EQ(model.HoleES, 0.022);  // not 0.0220000000000002
+    EXPECT_EQ(model.HoleIT, 0.022);
+    model.OnMethodChanged(2);
+    EXPECT_EQ(model.NonStdText(NonStdField::HoleUpperDev), "0.022");
+}
+
+}  // namespace
+}  // namespace kelvo
