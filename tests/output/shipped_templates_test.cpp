@@ -46,7 +46,7 @@ TEST(ShippedTemplates, EveryListedTemplateExistsAndFillsWithoutLeftoverTokens) {
         EXPECT_FALSE(result.Error) << entry.Name;
         EXPECT_EQ(result.Output.find('$'), std::string::npos) << entry.Name;
         EXPECT_EQ(result.Output.find('#'), std::string::npos) << entry.Name;
-        if (IsRtfTemplate(path)) {
+        if (IsRtfTemplate(path) && path.filename().string().starts_with("inspection_sheet_")) {
             // The full sheet names every field of the record.
             for (const PrintFieldSpec& field : kPrintFields) {
                 EXPECT_NE(result.Output.find(std::string("<").append(field.Code).append(">")),
