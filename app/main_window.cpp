@@ -21,6 +21,7 @@
 #include "app/design_panel.h"
 #include "app/input_area.h"
 #include "app/panel_width.h"
+#include "app/print_list_lite.h"
 #include "app/qt_text.h"
 #include "app/result_pages.h"
 #include "app/standard_fits_panel.h"
@@ -83,6 +84,7 @@ TfrmZuzivOdi::TfrmZuzivOdi(SettingsStore& store, QWidget* parent)
     createActions();
     createMenus();
     createToolBar();
+    printList_ = new PrintListLite(this, printMenu_, btnPrint_, store_, model_);
     createCentralArea();
     setTabOrder();
     connectInputs();
@@ -164,7 +166,8 @@ void TfrmZuzivOdi::createToolBar() {
     btnPrint_->setObjectName(QStringLiteral("btnPrint"));
     btnPrint_->setIcon(QIcon(QStringLiteral(":/icons/print.svg")));
     btnPrint_->setMenu(printMenu_);
-    btnPrint_->setPopupMode(QToolButton::InstantPopup);
+    // The button prints the default template; its arrow drops the list down.
+    btnPrint_->setPopupMode(QToolButton::MenuButtonPopup);
     bar->addWidget(btnPrint_);
     bar->addSeparator();
 

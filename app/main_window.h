@@ -24,6 +24,7 @@ namespace kelvo {
 class ClassPickList;
 class DesignPanelWidget;
 class InputArea;
+class PrintListLite;
 class ResultPages;
 class StandardFitsPanelWidget;
 
@@ -50,6 +51,8 @@ class TfrmZuzivOdi : public QMainWindow, public ModelView {
     QMenu* printMenu() const { return printMenu_; }
     // The print list's thirteen texts in the current language (slot n at n - 1).
     const QStringList& printListTexts() const { return printListTexts_; }
+    // The print list behind the print menu and the print button.
+    PrintListLite* printList() const { return printList_; }
     // The help file and start topic of the current language ("ZuzivOdi_EN.chm::/ZUZIVODIEN.htm").
     static QString helpTopic(int languageNumber);
 
@@ -131,6 +134,7 @@ class TfrmZuzivOdi : public QMainWindow, public ModelView {
     QMenu* printMenu_ = nullptr;     // mnPrint
     QMenu* languageMenu_ = nullptr;  // N10
     QToolButton* btnPrint_ = nullptr;
+    PrintListLite* printList_ = nullptr;  // PrintListLite1
     QToolButton* btnLang_ = nullptr;
 };
 

@@ -22,6 +22,7 @@
 #include "app/help_window.h"
 #include "app/input_area.h"
 #include "app/main_window.h"
+#include "app/print_list_lite.h"
 #include "app/qt_settings_store.h"
 #include "app/qt_text.h"
 #include "app/redove_dialog.h"
@@ -127,6 +128,8 @@ void TfrmZuzivOdi::connectCommands() {
     // Opening the Edit menu copies the report as well.
     connect(editMenu_, &QMenu::aboutToShow, this, &TfrmZuzivOdi::copyReport);
     connect(actTemplates_, &QAction::triggered, this, &TfrmZuzivOdi::printTemplatesRequested);
+    connect(this, &TfrmZuzivOdi::printTemplatesRequested, printList_,
+            &PrintListLite::showTemplateDialog);
     connect(actSchema_, &QAction::triggered, this,
             [this] { ShowGaugeSchema(this, model_, resultPages_->currentIndex()); });
     connect(actHelp_, &QAction::triggered, this,
@@ -251,6 +254,7 @@ void TfrmZuzivOdi::showWindowFirstTime() {
         applyWindowTexts();
     }
     sideArea_->setCurrentWidget(standardFits_);
+    printList_->rebuildMenu();
     RefreshViews();
 }
 
