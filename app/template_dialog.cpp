@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -197,8 +198,19 @@ void TemplateDialog::markDefault() {
 }
 
 void TemplateDialog::editSelected() {
-    if (selected_ >= 0) {
-        services_.opener.Open(ExpandKelvoMacro(entries_[selected_].TemplatePath, programFolder_));
+    if (selected_ < 0) {
+        return;
+    }
+    const std::filesystem::path file =
+        ExpandKelvoMacro(entries_[selected_].TemplatePath, programFolder_);
+    if (!services_.opener.Open(file)) {
+        QString text =
+            QStringLiteral("The template \"%1\" could not be opened with its application.")
+                .arg(PathText(file));
+        if (const std::string reason = services_.opener.LastError(); !reason.empty()) {
+            text += QLatin1Char(' ') + ToQString(reason);
+        }
+        QMessageBox::critical(this, ToQString(kExceptionCaption), text);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/data_location.h"
 #include "app/print_list_lite.h"
 #include "app/print_services.h"
 #include "app/program.h"
@@ -263,6 +264,35 @@ class PrintListTest : public QObject {
         });
         QCOMPARE(opener_.opened.size(), std::size_t{1});
         QCOMPARE(opener_.opened.front(), programFolder_ / "templates" / "fit_report_en.txt");
+        opener_.answer = false;
+        runDialog(false, [this](TemplateDialog* dialog) {
+            clickIn(dialog, "btnEdit");
+            QCOMPARE(watchdog_.takeCaptions(), QStringList{QStringLiteral("Exception")});
+            const QStringList texts = watchdog_.takeTexts();
+            QCOMPARE(texts.size(), 1);
+            QVERIFY(texts[0].contains(QStringLiteral("inspection_sheet_en.rtf")));
+        });
+    }
+
+    void theDataFolderIsFoundBesideTheProgramInstalledOrInTheSourceTree() {
+        QTemporaryDir root;
+        const fs::path base(root.path().toStdU16String());
+        const fs::path bin = base / "bin";
+        const fs::path share = base / "share" / "kelvo";
+        const fs::path source = base / "source" / "data";
+        for (const fs::path& folder : {bin, share, source}) {
+            fs::create_directories(folder);
+        }
+        const auto touch = [](const fs::path& folder) { std::ofstream(folder / "zuzivodi.pls"); };
+        touch(source);
+        QCOMPARE(ProgramDataFolderFor(bin, source), source);
+        touch(share);
+        QCOMPARE(ProgramDataFolderFor(bin, source), share);
+        touch(bin);
+        QCOMPARE(ProgramDataFolderFor(bin, source), bin);
+        QCOMPARE(ProgramDataFolderFor(base / "other" / "bin", source), source);
+        // The program started from the build tree finds the shipped list.
+        QVERIFY(fs::exists(ProgramDataFolder() / "zuzivodi.pls"));
     }
 
   private:
