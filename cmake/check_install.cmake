@@ -1,0 +1,33 @@
+# Runs `cmake --install` into a fresh DESTDIR below BUILD_DIR and fails on any missing file of
+# EXPECTED_FILES (paths below the install prefix).
+set(stage ${BUILD_DIR}/install_check)
+file(REMOVE_RECURSE ${stage})
+set(prefix /usr)
+set(install_args --install ${BUILD_DIR} --prefix ${prefix})
+if(CONFIG)
+    list(APPEND install_args --config ${CONFIG})
+endif()
+set(ENV{DESTDIR} ${stage})
+execute_process(COMMAND ${CMAKE_COMMAND} ${install_args} RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+set(missing "")
+foreach(relative IN LISTS EXPECTED_FILES)
+    if(NOT EXISTS ${stage}${prefix}/${relative})
+        list(APPEND missing ${relative})
+    endif()
+endforeach()
+if(missing)
+    message(FATAL_ERROR "Missing after install: ${missing}")
+endif()
+
+# The desktop entry must start the installed program by name and name the installed icon.
+file(STRINGS ${stage}${prefix}/share/applications/eu.kelvo.zuzivodi.desktop entry)
+foreach(line "Exec=zuzivodi" "Icon=eu.kelvo.zuzivodi")
+    if(NOT line IN_LIST entry)
+        message(FATAL_ERROR "The desktop entry lacks ${line}")
+    endif()
+endforeach()
+file(REMOVE_RECURSE ${stage})
