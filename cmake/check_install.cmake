@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.25)
 # Runs `cmake --install` into a fresh DESTDIR below BUILD_DIR and fails on any missing file of
 # EXPECTED_FILES (paths below the install prefix).
 set(stage ${BUILD_DIR}/install_check)

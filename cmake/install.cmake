@@ -57,9 +57,9 @@ set(CPACK_PACKAGE_NAME kelvo-zuzivodi)
 set(CPACK_PACKAGE_VENDOR "KELVO")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}: ISO limits and fits calculator")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Desktop calculator for ISO limits and fits (ISO 286-1), workshop gauges (ISO/R 1938,\n"
-    "DIN 7150-2) and setting masters (DIN 2250), with the command-line tool zuzivodi-cli.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "Desktop calculator for ISO limits and fits (ISO 286-1), workshop gauges (ISO/R 1938, "
+       "DIN 7150-2) and setting masters (DIN 2250), with the command-line tool zuzivodi-cli.")
 set(CPACK_PACKAGE_CONTACT "KELVO developers <dev@kelvo.eu>")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY kelvo)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
