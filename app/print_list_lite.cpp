@@ -1,5 +1,7 @@
 #include "app/print_list_lite.h"
 
+#include "output/print_list_keep.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -112,8 +114,11 @@ void PrintListLite::showTemplateDialog() {
 }
 
 void PrintListLite::saveFromDialog(const TemplateDialog& dialog) {
-    const PrintListSaveResult saved =
-        SavePrintList(PrintListLocationFor(programFolder_), dialog.entries());
+    // Entries whose template is away for now (an unplugged drive) are not shown in the
+    // dialog; they are written back so that OK does not cost the user them.
+    const PrintListLocation location = PrintListLocationFor(programFolder_);
+    const PrintListSaveResult saved = SavePrintList(
+        location, EntriesToSave(dialog.entries(), LoadPrintList(location), programFolder_));
     if (!saved.Ok()) {
         QMessageBox::critical(owner_, ToQString(kExceptionCaption), ToQString(saved.Error));
     }
