@@ -151,6 +151,8 @@ class MainWindowModel : public MainModelFields {
   private:
     void AcceptLimitSizes(Side side);
     void AcceptLimitDeviations(Side side);
+    bool CheckEnteredOrder(Side side, double upper, double lower, int messageKey);
+    void StoreEnteredTolerance(Side side, double upperDevMm, double lowerDevMm);
     void PrefillSide(Side side);
     double& Mem(NonStdField field);
     double FieldValueMm(NonStdField field) const;

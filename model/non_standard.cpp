@@ -110,25 +110,12 @@ int MainWindowModel::AssignGrade(double toleranceMm) const {
     return gradeIndex;
 }
 
-void MainWindowModel::AcceptLimitSizes(Side side) {
-    const SideFields fields = FieldsOf(side);
-    const double upper = FieldValueMm(fields.UpperLimit);
-    const double lower = FieldValueMm(fields.LowerLimit);
+void MainWindowModel::StoreEnteredTolerance(Side side, double upperDevMm, double lowerDevMm) {
     const bool hole = side == Side::Hole;
-    double& es = hole ? HoleES : ShaftEs;
-    if (!(lower < upper)) {
-        es = kNotAvailable;
-        if (view_ != nullptr) {
-            view_->ShowMessage(LangText(key::kLimitSizeOrder));
-        }
-        return;
-    }
-    Mem(fields.UpperLimit) = upper;
-    Mem(fields.LowerLimit) = lower;
-    es = OnPicometreGrid(upper - NominalSize);
-    (hole ? HoleEI : ShaftEi) = OnPicometreGrid(lower - NominalSize);
+    (hole ? HoleES : ShaftEs) = OnPicometreGrid(upperDevMm);
+    (hole ? HoleEI : ShaftEi) = OnPicometreGrid(lowerDevMm);
     double& it = hole ? HoleIT : ShaftIT;
-    it = OnPicometreGrid(upper - lower);
+    it = OnPicometreGrid(upperDevMm - lowerDevMm);
     (hole ? HoleGrade : ShaftGrade) = AssignGrade(it);
     if (hole) {
         HoleGaugeRow = FindGaugeRow(HoleGrade, NominalSize);
@@ -138,30 +125,37 @@ void MainWindowModel::AcceptLimitSizes(Side side) {
     }
 }
 
+bool MainWindowModel::CheckEnteredOrder(Side side, double upper, double lower, int messageKey) {
+    if (lower < upper) {
+        return true;
+    }
+    // That side reads "N"; the other side is still calculated.
+    (side == Side::Hole ? HoleES : ShaftEs) = kNotAvailable;
+    if (view_ != nullptr) {
+        view_->ShowMessage(LangText(messageKey));
+    }
+    return false;
+}
+
+void MainWindowModel::AcceptLimitSizes(Side side) {
+    const SideFields fields = FieldsOf(side);
+    const double upper = FieldValueMm(fields.UpperLimit);
+    const double lower = FieldValueMm(fields.LowerLimit);
+    if (!CheckEnteredOrder(side, upper, lower, key::kLimitSizeOrder)) {
+        return;
+    }
+    Mem(fields.UpperLimit) = upper;
+    Mem(fields.LowerLimit) = lower;
+    StoreEnteredTolerance(side, upper - NominalSize, lower - NominalSize);
+}
+
 void MainWindowModel::AcceptLimitDeviations(Side side) {
     const SideFields fields = FieldsOf(side);
     const double upper = FieldValueMm(fields.UpperDev);
     const double lower = FieldValueMm(fields.LowerDev);
-    const bool hole = side == Side::Hole;
-    double& es = hole ? HoleES : ShaftEs;
-    if (!(lower < upper)) {
-        es = kNotAvailable;
-        if (view_ != nullptr) {
-            view_->ShowMessage(LangText(key::kDeviationOrder));
-        }
-        return;
-    }
     // The deviation memories keep the prefilled values; only results change here.
-    es = OnPicometreGrid(upper);
-    (hole ? HoleEI : ShaftEi) = OnPicometreGrid(lower);
-    double& it = hole ? HoleIT : ShaftIT;
-    it = OnPicometreGrid(upper - lower);
-    (hole ? HoleGrade : ShaftGrade) = AssignGrade(it);
-    if (hole) {
-        HoleGaugeRow = FindGaugeRow(HoleGrade, NominalSize);
-    } else {
-        ShaftGaugeRow = FindGaugeRow(ShaftGrade, NominalSize);
-        MasterRow = FindMasterRow(NominalSize);
+    if (CheckEnteredOrder(side, upper, lower, key::kDeviationOrder)) {
+        StoreEnteredTolerance(side, upper, lower);
     }
 }
 
