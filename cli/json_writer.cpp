@@ -60,20 +60,26 @@ void JsonWriter::Null() {
 void JsonWriter::String(std::string_view value) {
     BeforeValue();
     text_ += '"';
-    for (const char character : value) {
-        const auto code = static_cast<unsigned char>(character);
-        if (character == '"' || character == '\\') {
+    // Plain runs are copied whole: the batch writes hundreds of keys and texts per row.
+    std::size_t plainStart = 0;
+    for (std::size_t index = 0; index < value.size(); ++index) {
+        const auto code = static_cast<unsigned char>(value[index]);
+        if (code >= 0x20 && code != '"' && code != '\\') {
+            continue;
+        }
+        text_.append(value.substr(plainStart, index - plainStart));
+        plainStart = index + 1;
+        if (code == '"' || code == '\\') {
             text_ += '\\';
-            text_ += character;
-        } else if (code < 0x20) {
+            text_ += value[index];
+        } else {
             constexpr std::string_view kHex = "0123456789abcdef";
             text_ += "\\u00";
             text_ += kHex[code >> 4];
             text_ += kHex[code & 0xF];
-        } else {
-            text_ += character;
         }
     }
+    text_.append(value.substr(plainStart));
     text_ += '"';
 }
 
