@@ -174,6 +174,28 @@ class PrintListTest : public QObject {
         QVERIFY(texts[0].contains(PathText(opener_.opened.front())));
     }
 
+    void aTemporaryFolderThatCannotTakeTheCopyIsReportedAndTheWindowGoesOn() {
+        // A regular file stands where the folder should be: no copy can be made, root included.
+        const fs::path blocked = programFolder_ / "zuzivodi.pls" / "temp";
+        list_->setTempFolder(blocked);
+        QVERIFY(Settings(*started_.store).WriteDefaultTemplateIndex(6));  // text report, English
+        list_->rebuildMenu();
+        started_.find<QToolButton>("btnPrint")->click();
+        QVERIFY(opener_.opened.empty());
+        const QStringList texts = watchdog_.takeTexts();
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(texts[0].contains(PathText(blocked)), qPrintable(texts[0]));
+
+        // The window calculates on, and prints once the folder can take the copy.
+        TypeInto(started_.find<QLineEdit>("edNominal"), QStringLiteral("25"));
+        started_.find<QToolButton>("btnCalk")->click();
+        QCOMPARE(started_.value("drgrDanni", 2, 0), QStringLiteral("0.0210"));
+        list_->setTempFolder(fs::path(temp_->path().toStdU16String()));
+        started_.find<QToolButton>("btnPrint")->click();
+        QCOMPARE(opener_.opened.size(), std::size_t{1});
+        QVERIFY(ReadFile(opener_.opened.front()).find("25.0210") != std::string::npos);
+    }
+
     void theDialogAddsRemovesMarksTheDefaultAndSavesOnOk() {
         const fs::path added = programFolder_ / "templates" / "mine.txt";
         std::ofstream(added) << "Nominal $A02 NR#\n";

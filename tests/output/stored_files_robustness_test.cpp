@@ -1,9 +1,12 @@
 // What the program keeps on disk and finds damaged or gone: a print list file that was cut short,
 // grew huge or is no text at all, a template folder that vanished, and a temporary folder that
-// cannot be written. The library reports each case, keeps running and loses nothing it held.
+// cannot be written or fills up. The library reports each case, keeps running and loses nothing
+// it held.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -20,6 +23,32 @@ namespace {
 namespace fs = std::filesystem;
 using test::ReadBytes;
 using test::WriteBytes;
+
+// A disk that fills up while a file is written, for the life of the object: the process may not
+// make a file longer than `bytes` (root too), and a write past that fails with EFBIG instead of
+// raising SIGXFSZ.
+class FullDisk {
+  public:
+    explicit FullDisk(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        active_ = ::setrlimit(RLIMIT_FSIZE, &limited) == 0;
+    }
+    ~FullDisk() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, savedHandler_);
+    }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+    bool Active() const { return active_; }
+
+  private:
+    rlimit saved_{};
+    void (*savedHandler_)(int) = SIG_DFL;
+    bool active_ = false;
+};
 
 class ListFileTest : public ::testing::Test {
   protected:
@@ -245,6 +274,54 @@ TEST_F(PrintRobustnessTest, ATemporaryFolderThatCannotBeWrittenIsReported) {
     // The print record was still taken for each print that reached the host, so the next print
     // lists every one of them.
     EXPECT_EQ(host_.Records().RecordCount(), 2u);
+}
+
+TEST_F(PrintRobustnessTest, ADiskThatFillsUpWhileTheCopyIsWrittenIsReported) {
+    const fs::path temp = scratch_.Path() / "temp";
+    fs::create_directories(temp);
+    for (const char* stored : {"$(KELVO)\\templates\\r.rtf", "$(KELVO)\\templates\\r.txt"}) {
+        PrintOutcome outcome;
+        {
+            const FullDisk disk(4);  // the filled copies are longer than 4 bytes
+            ASSERT_TRUE(disk.Active());
+            outcome = Print(stored, temp);
+        }
+        ASSERT_EQ(outcome.Messages.size(), 1u) << stored;
+        const std::string& text = outcome.Messages[0].Text;
+        EXPECT_NE(text.find("Cannot write file"), std::string::npos) << text;
+        EXPECT_NE(text.find((temp / "r").string()), std::string::npos) << text;
+    }
+    // The text copy is not opened when it could not be written whole; the RTF copy is, as far as
+    // it got, as with any error of its filling.
+    EXPECT_EQ(opener_.opened, std::vector<fs::path>{temp / "r.rtf"});
+
+    // With room again the same prints go through.
+    ASSERT_TRUE(Print("$(KELVO)\\templates\\r.txt", temp).Messages.empty());
+    EXPECT_EQ(ReadBytes(temp / "r.txt"), "10 H7/g6");
+}
+
+TEST_F(ListFileTest, ADiskThatFillsUpWhileTheListIsSavedLeavesTheOldListWhole) {
+    const std::vector<PrintListEntry> stored = {{"Fit report", "a.rtf"}, {"Second", "b.txt"}};
+    ASSERT_TRUE(SavePrintList(Location(), stored).Ok());
+    const std::string before = ReadBytes(Location().ProgramFile);
+    const std::vector<PrintListEntry> edited = {{"A much longer name than before", "c.rtf"}};
+    PrintListSaveResult saved;
+    {
+        const FullDisk disk(before.size());
+        ASSERT_TRUE(disk.Active());
+        saved = SavePrintList(Location(), edited);
+    }
+    ASSERT_FALSE(saved.Ok());
+    EXPECT_NE(saved.Error.find(Location().ProgramFile.string()), std::string::npos) << saved.Error;
+    EXPECT_EQ(ReadBytes(Location().ProgramFile), before);
+    EXPECT_EQ(LoadPrintList(Location()), stored);
+    // Neither folder keeps a half-written file.
+    EXPECT_FALSE(fs::exists(Location().UserFile));
+    for (const fs::path& folder : {ProgramFolder(), Location().UserFile.parent_path()}) {
+        for (const auto& item : fs::directory_iterator(folder)) {
+            EXPECT_EQ(item.path(), Location().ProgramFile);
+        }
+    }
 }
 
 }  // namespace
