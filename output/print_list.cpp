@@ -4,11 +4,15 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <system_error>
 
+#include "i18n/text_encoding.h"
 #include "output/file_io.h"
 #include "output/print_list_ini.h"
+#include "output/text_encoding.h"
 
 namespace kelvo {
 namespace {
@@ -48,10 +52,41 @@ bool IsRegularFile(const fs::path& path) {
     return fs::is_regular_file(path, error);
 }
 
+// A list file's text in UTF-8. An editor may have saved the list as UTF-16 with its byte-order
+// mark; such a file is read as text and written back in the byte order it came in.
+struct ListFileText {
+    std::string Utf8;
+    std::optional<ByteOrder> Utf16;
+};
+
+ListFileText DecodeListFile(std::string bytes) {
+    const bool little = bytes.starts_with("\xFF\xFE");
+    if (!little && !bytes.starts_with("\xFE\xFF")) {
+        return {std::move(bytes), std::nullopt};
+    }
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    return {Utf16ToUtf8(DecodeTableText({data, bytes.size()})),
+            little ? ByteOrder::LittleEndian : ByteOrder::BigEndian};
+}
+
+std::string EncodeListFile(const std::string& utf8, std::optional<ByteOrder> utf16) {
+    if (!utf16) {
+        return utf8;
+    }
+    const std::string_view mark = *utf16 == ByteOrder::LittleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    return std::string(mark) + Utf8ToUtf16(utf8, *utf16);
+}
+
 // The text of the file to rewrite; a missing file starts empty.
-std::string CurrentText(const fs::path& file) {
+ListFileText CurrentText(const fs::path& file) {
     FileReadResult read = ReadFileBytes(file);
-    return read.Bytes ? std::move(*read.Bytes) : std::string();
+    return read.Bytes ? DecodeListFile(std::move(*read.Bytes)) : ListFileText{};
+}
+
+// The file's text with the list written anew, in the file's own encoding.
+std::string RewrittenText(const fs::path& file, const std::vector<PrintListEntry>& entries) {
+    const ListFileText current = CurrentText(file);
+    return EncodeListFile(FormatPrintList(current.Utf8, entries), current.Utf16);
 }
 
 }  // namespace
@@ -148,7 +183,7 @@ std::vector<PrintListEntry> LoadPrintList(const PrintListLocation& location) {
             continue;
         }
         if (FileReadResult read = ReadFileBytes(file); read.Bytes) {
-            return ParsePrintList(*read.Bytes);
+            return ParsePrintList(DecodeListFile(std::move(*read.Bytes)).Utf8);
         }
     }
     return {};
@@ -159,8 +194,8 @@ PrintListSaveResult SavePrintList(const PrintListLocation& location,
     const bool userCopyExists = !location.UserFile.empty() && Exists(location.UserFile);
     std::string programError;
     if (!userCopyExists) {
-        const std::string text = FormatPrintList(CurrentText(location.ProgramFile), entries);
-        programError = WriteFileAtomically(location.ProgramFile, text);
+        programError =
+            WriteFileAtomically(location.ProgramFile, RewrittenText(location.ProgramFile, entries));
         if (programError.empty()) {
             return {location.ProgramFile, {}};
         }
@@ -172,8 +207,7 @@ PrintListSaveResult SavePrintList(const PrintListLocation& location,
     fs::create_directories(location.UserFile.parent_path(), folderError);
     // The user's copy starts from the program's list so that other sections carry over.
     const fs::path base = userCopyExists ? location.UserFile : location.ProgramFile;
-    const std::string text = FormatPrintList(CurrentText(base), entries);
-    std::string userError = WriteFileAtomically(location.UserFile, text);
+    std::string userError = WriteFileAtomically(location.UserFile, RewrittenText(base, entries));
     if (userError.empty()) {
         return {location.UserFile, {}};
     }

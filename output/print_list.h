@@ -63,7 +63,8 @@ std::filesystem::path UserDataFolder();
 PrintListLocation PrintListLocationFor(const std::filesystem::path& programFolder);
 
 // Reads the user's copy when there is one, else the file beside the program;
-// a missing file gives no entries.
+// a missing file gives no entries. A file saved as UTF-16 with its byte-order
+// mark is read as text, and a save writes it back in the same encoding.
 std::vector<PrintListEntry> LoadPrintList(const PrintListLocation& location);
 
 struct PrintListSaveResult {

@@ -123,19 +123,41 @@ TEST_F(ListFileTest, AFileThatIsNoTextGivesNoEntriesAndKeepsItsBytesOnSave) {
     for (int i = 0; i < 4096; ++i) {
         binary += static_cast<char>((i * 7919) % 256);
     }
-    // Binary noise, and a list saved as UTF-16 by an editor: neither is an INI text of ours.
-    constexpr char kUtf16[] = "\xFF\xFE[\0f\0r\0m\0]\0\r\0\n\0";
-    const std::string utf16(kUtf16, sizeof kUtf16 - 1);
-    for (const std::string& bytes : {binary, utf16}) {
-        WriteBytes(Location().ProgramFile, bytes);
-        EXPECT_TRUE(LoadPrintList(Location()).empty());
+    WriteBytes(Location().ProgramFile, binary);
+    EXPECT_TRUE(LoadPrintList(Location()).empty());
+
+    const std::vector<PrintListEntry> edited = {{"New", "n.rtf"}};
+    ASSERT_TRUE(SavePrintList(Location(), edited).Ok());
+    EXPECT_EQ(LoadPrintList(Location()), edited);
+    // Every byte that was there is still there, ahead of the list written anew.
+    const std::string saved = ReadBytes(Location().ProgramFile);
+    EXPECT_NE(saved.find(binary.substr(0, 64)), std::string::npos);
+}
+
+// UTF-16 bytes with their byte-order mark, as an editor saves a text "in Unicode".
+std::string Utf16File(std::string_view ascii, bool littleEndian) {
+    std::string bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char character : ascii) {
+        bytes += littleEndian ? std::string{character, '\0'} : std::string{'\0', character};
+    }
+    return bytes;
+}
+
+TEST_F(ListFileTest, AListSavedAsUtf16IsReadAndKeepsItsEncodingOnSave) {
+    const std::string_view text =
+        "[Other]\r\nKeep=this\r\n[frmPrgRezbi]\r\n0B=Fit report\r\n0F=a.rtf\r\n";
+    for (const bool littleEndian : {true, false}) {
+        WriteBytes(Location().ProgramFile, Utf16File(text, littleEndian));
+        EXPECT_EQ(LoadPrintList(Location()), (std::vector<PrintListEntry>{{"Fit report", "a.rtf"}}))
+            << littleEndian;
 
         const std::vector<PrintListEntry> edited = {{"New", "n.rtf"}};
         ASSERT_TRUE(SavePrintList(Location(), edited).Ok());
-        EXPECT_EQ(LoadPrintList(Location()), edited);
-        // Every byte that was there is still there, ahead of the list written anew.
+        EXPECT_EQ(LoadPrintList(Location()), edited) << littleEndian;
         const std::string saved = ReadBytes(Location().ProgramFile);
-        EXPECT_NE(saved.find(bytes.substr(0, 64)), std::string::npos);
+        EXPECT_TRUE(saved.starts_with(Utf16File("[Other]\r\nKeep=this\r\n", littleEndian)))
+            << littleEndian;
+        EXPECT_NE(saved.find(Utf16File("0B=New", littleEndian).substr(2)), std::string::npos);
     }
 }
 
