@@ -67,6 +67,13 @@ void TypeInto(QLineEdit* field, const QString& text);
 
 }  // namespace kelvo::testing
 
+// Fails the running test when a box showed that the test did not take from the watchdog.
+#define KELVO_VERIFY_NO_OTHER_BOX(watchdog)                                                 \
+    do {                                                                                    \
+        const QStringList unexpected = (watchdog).takeTexts();                              \
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QStringLiteral(" | ")))); \
+    } while (false)
+
 // A test program's main: environment first, then the application, then the tests.
 #define KELVO_WINDOW_TEST_MAIN(TestClass)         \
     int main(int argc, char* argv[]) {            \

@@ -35,8 +35,7 @@ class MainWindowTest : public QObject {
 
     void cleanup() {
         started_.window.reset();
-        const QStringList unexpected = watchdog_.takeTexts();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QStringLiteral(" | "))));
+        KELVO_VERIFY_NO_OTHER_BOX(watchdog_);
     }
 
     void firstStartShowsH7g6At10mm() {

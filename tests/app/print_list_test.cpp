@@ -95,8 +95,7 @@ class PrintListTest : public QObject {
         started_.window.reset();
         opener_ = FakeOpener();
         chooser_ = FakeChooser();
-        const QStringList unexpected = watchdog_.takeTexts();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QStringLiteral(" | "))));
+        KELVO_VERIFY_NO_OTHER_BOX(watchdog_);
     }
 
     void menuListsTheShippedEntriesWithTheDefaultInBold_data() {

@@ -22,10 +22,7 @@ class StartAndSettingsTest : public QObject {
   private slots:
     void init() { ClearStoredSettings(); }
 
-    void cleanup() {
-        const QStringList unexpected = watchdog_.takeTexts();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QStringLiteral(" | "))));
-    }
+    void cleanup() { KELVO_VERIFY_NO_OTHER_BOX(watchdog_); }
 
     void failingProbeShowsItsBoxAndNoWindow() {
         MemorySettingsStore store;
