@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 namespace kelvo {
@@ -41,7 +42,7 @@ void SyncFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
-FileReadResult ReadFileBytes(const std::filesystem::path& path) {
+FileReadResult ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes) {
     FileReadResult result;
     // O_NONBLOCK: a named pipe in place of a template must not hang the print.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -56,6 +57,15 @@ FileReadResult ReadFileBytes(const std::filesystem::path& path) {
         ::close(fd);
         result.Error = SystemError("Cannot open file", path, error);
         return result;
+    }
+    const auto tooLarge = [&] {
+        ::close(fd);
+        result.Error = "Cannot read file \"" + path.string() + "\": it is larger than " +
+                       std::to_string(maxBytes) + " bytes";
+        return result;
+    };
+    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
+        return tooLarge();
     }
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(info.st_size));
@@ -72,6 +82,9 @@ FileReadResult ReadFileBytes(const std::filesystem::path& path) {
         }
         if (count == 0) {
             break;
+        }
+        if (static_cast<std::size_t>(count) > maxBytes - bytes.size()) {
+            return tooLarge();  // the file grew while it was read
         }
         bytes.append(buffer, static_cast<std::size_t>(count));
     }

@@ -1,6 +1,7 @@
 #pragma once
 // Whole-file reads and crash-safe whole-file writes for the print output.
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -13,8 +14,12 @@ struct FileReadResult {
     std::string Error;                 // the system's reason, with the path
 };
 
-// Reads a regular file whole; a folder or a missing file gives an error.
-FileReadResult ReadFileBytes(const std::filesystem::path& path);
+inline constexpr std::size_t kNoSizeLimit = static_cast<std::size_t>(-1);
+
+// Reads a regular file whole; a folder, a missing file or a file of more than
+// `maxBytes` bytes gives an error.
+FileReadResult ReadFileBytes(const std::filesystem::path& path,
+                             std::size_t maxBytes = kNoSizeLimit);
 
 // Replaces `target` in one step: the bytes go to a new file in the same
 // folder, which is flushed to disk and then renamed over the old one, so a

@@ -77,16 +77,31 @@ std::string EncodeListFile(const std::string& utf8, std::optional<ByteOrder> utf
     return std::string(mark) + Utf8ToUtf16(utf8, *utf16);
 }
 
-// The text of the file to rewrite; a missing file starts empty.
-ListFileText CurrentText(const fs::path& file) {
-    FileReadResult read = ReadFileBytes(file);
-    return read.Bytes ? DecodeListFile(std::move(*read.Bytes)) : ListFileText{};
+// Far above any list a person keeps; a larger file is neither read nor written over.
+constexpr std::size_t kMaxListFileBytes = std::size_t{64} << 20;
+
+struct CurrentListText {
+    std::optional<ListFileText> Text;  // nothing when the file is there but cannot be read
+    std::string Error;
+};
+
+// The text of a list file to rewrite: a missing file starts empty.
+CurrentListText CurrentText(const fs::path& file) {
+    if (!Exists(file)) {
+        return {ListFileText{}, {}};
+    }
+    FileReadResult read = ReadFileBytes(file, kMaxListFileBytes);
+    if (!read.Bytes) {
+        return {std::nullopt, std::move(read.Error)};
+    }
+    return {DecodeListFile(std::move(*read.Bytes)), {}};
 }
 
-// The file's text with the list written anew, in the file's own encoding.
-std::string RewrittenText(const fs::path& file, const std::vector<PrintListEntry>& entries) {
-    const ListFileText current = CurrentText(file);
-    return EncodeListFile(FormatPrintList(current.Utf8, entries), current.Utf16);
+// Writes the list into `target` with the other sections of `current`, in its encoding.
+std::string WriteListFile(const fs::path& target, const ListFileText& current,
+                          const std::vector<PrintListEntry>& entries) {
+    return WriteFileAtomically(
+        target, EncodeListFile(FormatPrintList(current.Utf8, entries), current.Utf16));
 }
 
 }  // namespace
@@ -182,7 +197,7 @@ std::vector<PrintListEntry> LoadPrintList(const PrintListLocation& location) {
         if (file.empty()) {
             continue;
         }
-        if (FileReadResult read = ReadFileBytes(file); read.Bytes) {
+        if (FileReadResult read = ReadFileBytes(file, kMaxListFileBytes); read.Bytes) {
             return ParsePrintList(DecodeListFile(std::move(*read.Bytes)).Utf8);
         }
     }
@@ -194,8 +209,9 @@ PrintListSaveResult SavePrintList(const PrintListLocation& location,
     const bool userCopyExists = !location.UserFile.empty() && Exists(location.UserFile);
     std::string programError;
     if (!userCopyExists) {
-        programError =
-            WriteFileAtomically(location.ProgramFile, RewrittenText(location.ProgramFile, entries));
+        const CurrentListText current = CurrentText(location.ProgramFile);
+        programError = current.Text ? WriteListFile(location.ProgramFile, *current.Text, entries)
+                                    : current.Error + " (the file is left as it is)";
         if (programError.empty()) {
             return {location.ProgramFile, {}};
         }
@@ -203,11 +219,17 @@ PrintListSaveResult SavePrintList(const PrintListLocation& location,
     if (location.UserFile.empty()) {
         return {{}, programError + " (no user data folder is known)"};
     }
+    // The user's copy starts from the program's list so that other sections carry over; a
+    // program's list that cannot be read stays where it is, and the copy starts empty.
+    CurrentListText current =
+        CurrentText(userCopyExists ? location.UserFile : location.ProgramFile);
+    if (!current.Text && userCopyExists) {
+        return {{}, current.Error + " (the file is left as it is)"};
+    }
     std::error_code folderError;
     fs::create_directories(location.UserFile.parent_path(), folderError);
-    // The user's copy starts from the program's list so that other sections carry over.
-    const fs::path base = userCopyExists ? location.UserFile : location.ProgramFile;
-    std::string userError = WriteFileAtomically(location.UserFile, RewrittenText(base, entries));
+    std::string userError =
+        WriteListFile(location.UserFile, current.Text.value_or(ListFileText{}), entries);
     if (userError.empty()) {
         return {location.UserFile, {}};
     }

@@ -63,8 +63,9 @@ std::filesystem::path UserDataFolder();
 PrintListLocation PrintListLocationFor(const std::filesystem::path& programFolder);
 
 // Reads the user's copy when there is one, else the file beside the program;
-// a missing file gives no entries. A file saved as UTF-16 with its byte-order
-// mark is read as text, and a save writes it back in the same encoding.
+// a missing file gives no entries, and so does a file of more than 64 MB. A
+// file saved as UTF-16 with its byte-order mark is read as text, and a save
+// writes it back in the same encoding.
 std::vector<PrintListEntry> LoadPrintList(const PrintListLocation& location);
 
 struct PrintListSaveResult {
@@ -75,7 +76,9 @@ struct PrintListSaveResult {
 
 // Writes the list in one step (never a half file): into the user's copy when
 // there is one, else beside the program, and into the user's copy when the
-// program's folder cannot be written. Other sections of the file are kept.
+// program's folder cannot be written. Other sections of the file are kept. A
+// file that is there but cannot be read is never written over: the list goes
+// to the user's copy instead, or the save fails when that is the file.
 PrintListSaveResult SavePrintList(const PrintListLocation& location,
                                   const std::vector<PrintListEntry>& entries);
 

@@ -7,6 +7,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -116,6 +117,30 @@ TEST_F(ListFileTest, AHugeListIsReadAndRewrittenWithoutLosingItsOtherSections) {
     const std::string saved = ReadBytes(Location().ProgramFile);
     EXPECT_TRUE(saved.starts_with(std::string_view(text).substr(0, text.find("[frmPrgRezbi]"))));
     EXPECT_EQ(LoadPrintList(Location()).size(), static_cast<std::size_t>(kEntries - 1));
+}
+
+TEST_F(ListFileTest, AListTooLargeToReadIsNeitherReadNorWrittenOver) {
+    // 65 MB that take no room on disk: a sparse file behind a list that would parse.
+    const auto size = std::uintmax_t{65} << 20;
+    WriteBytes(Location().ProgramFile, "[frmPrgRezbi]\n0B=Fit report\n0F=a.rtf\n");
+    fs::resize_file(Location().ProgramFile, size);
+    EXPECT_TRUE(LoadPrintList(Location()).empty());
+
+    // A save puts the list into the user's copy and leaves the large file alone.
+    const std::vector<PrintListEntry> edited = {{"New", "n.rtf"}};
+    const PrintListSaveResult saved = SavePrintList(Location(), edited);
+    ASSERT_TRUE(saved.Ok()) << saved.Error;
+    EXPECT_EQ(saved.WrittenTo, Location().UserFile);
+    EXPECT_EQ(fs::file_size(Location().ProgramFile), size);
+    EXPECT_EQ(LoadPrintList(Location()), edited);
+
+    // A user's copy grown as large is not written over either, and the save says why.
+    fs::resize_file(Location().UserFile, size);
+    const PrintListSaveResult refused = SavePrintList(Location(), edited);
+    EXPECT_FALSE(refused.Ok());
+    EXPECT_NE(refused.Error.find(Location().UserFile.string()), std::string::npos) << refused.Error;
+    EXPECT_NE(refused.Error.find("larger than"), std::string::npos) << refused.Error;
+    EXPECT_EQ(fs::file_size(Location().UserFile), size);
 }
 
 TEST_F(ListFileTest, AFileThatIsNoTextGivesNoEntriesAndKeepsItsBytesOnSave) {
