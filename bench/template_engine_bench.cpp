@@ -77,14 +77,23 @@ void FillRealisticRtfSheet(benchmark::State& state) {
 }
 BENCHMARK(FillRealisticRtfSheet)->Arg(1)->Arg(20)->Unit(benchmark::kMicrosecond);
 
-// Paragraphs with tokens, no tables: every word is filled as it comes.
-void FillLargeRtfTemplate(benchmark::State& state) {
-    std::string rtf = "{\\rtf1\\ansi ";
+// The large templates: 625 kB to 5 MB, to show that the time grows linearly with the size.
+void TemplateSizes(benchmark::internal::Benchmark* benchmark) {
+    benchmark->RangeMultiplier(2)
+        ->Range(625'000, 5'000'000)
+        ->Complexity(benchmark::oN)
+        ->Unit(benchmark::kMillisecond);
+}
+
+// Repeats `unit` after the start `rtf` up to the benchmark's size, and fills the whole as a print
+// does.
+void FillRepeatedRtf(benchmark::State& state, std::string rtf, const std::string& unit,
+                     int prints) {
     while (rtf.size() < static_cast<std::size_t>(state.range(0))) {
-        rtf += "{\\b $FA15#} {\\i $FA16#} plain words of a long report\\par\n";
+        rtf += unit;
     }
     const CodeTable codes = MainWindowCodeTable();
-    PrintRecordSet set = RecordSet(1);
+    PrintRecordSet set = RecordSet(prints);
     for (auto _ : state) {
         PrintJob job;
         job.AddRecordSet(&set, true);
@@ -93,33 +102,19 @@ void FillLargeRtfTemplate(benchmark::State& state) {
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(FillLargeRtfTemplate)
-    ->RangeMultiplier(2)
-    ->Range(625'000, 5'000'000)
-    ->Complexity(benchmark::oN)
-    ->Unit(benchmark::kMillisecond);
+
+// Paragraphs with tokens, no tables: every word is filled as it comes.
+void FillLargeRtfTemplate(benchmark::State& state) {
+    FillRepeatedRtf(state, "{\\rtf1\\ansi ",
+                    "{\\b $FA15#} {\\i $FA16#} plain words of a long report\\par\n", 1);
+}
+BENCHMARK(FillLargeRtfTemplate)->Apply(TemplateSizes);
 
 // One repeated unit of 5 MB (a "}\pard" without any table row end).
 void FillLargeRepeatedUnit(benchmark::State& state) {
-    std::string rtf = "{\\rtf1 }\\pard ";
-    while (rtf.size() < static_cast<std::size_t>(state.range(0))) {
-        rtf += "\\cell $TA02# {\\b word}\\par ";
-    }
-    const CodeTable codes = MainWindowCodeTable();
-    PrintRecordSet set = RecordSet(3);
-    for (auto _ : state) {
-        PrintJob job;
-        job.AddRecordSet(&set, true);
-        FillResult result = FillRtfTemplate(CleanTokens(rtf), job, codes, nullptr);
-        benchmark::DoNotOptimize(result.Output.data());
-    }
-    state.SetComplexityN(state.range(0));
+    FillRepeatedRtf(state, "{\\rtf1 }\\pard ", "\\cell $TA02# {\\b word}\\par ", 3);
 }
-BENCHMARK(FillLargeRepeatedUnit)
-    ->RangeMultiplier(2)
-    ->Range(625'000, 5'000'000)
-    ->Complexity(benchmark::oN)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(FillLargeRepeatedUnit)->Apply(TemplateSizes);
 
 void FillLargeUtf16TextTemplate(benchmark::State& state) {
     std::string text = "\xFF\xFE";
@@ -140,11 +135,7 @@ void FillLargeUtf16TextTemplate(benchmark::State& state) {
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(FillLargeUtf16TextTemplate)
-    ->RangeMultiplier(2)
-    ->Range(625'000, 5'000'000)
-    ->Complexity(benchmark::oN)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(FillLargeUtf16TextTemplate)->Apply(TemplateSizes);
 
 }  // namespace
 }  // namespace kelvo
