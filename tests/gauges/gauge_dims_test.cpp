@@ -6,36 +6,16 @@
 
 #include "core/number_format.h"
 #include "core/tolerance_types.h"
+#include "gauge_inputs_fixture.h"
 #include "gauges/gauge_dims.h"
 #include "gauges/gauge_tables.h"
 
 namespace kelvo {
 namespace {
 
-// The model as the calculation leaves it: deviations of the classes (ISO 286-1) and the rows of
-// the gauge tables looked up for their grades.
-GaugeInputs AtSize(double nominalMm) {
-    GaugeInputs in;
-    in.NominalSize = nominalMm;
-    in.MasterRow = FindMasterRow(nominalMm);
-    return in;
-}
-
-void SetHole(GaugeInputs& in, std::string_view letter, int gradeNumber, double esMm, double eiMm) {
-    in.HoleLetter = LetterIndex(letter, Side::Hole);
-    in.HoleGrade = GradeIndexOfNumber(gradeNumber);
-    in.HoleES = esMm;
-    in.HoleEI = eiMm;
-    in.HoleGaugeRow = FindGaugeRow(in.HoleGrade, in.NominalSize);
-}
-
-void SetShaft(GaugeInputs& in, std::string_view letter, int gradeNumber, double esMm, double eiMm) {
-    in.ShaftLetter = LetterIndex(letter, Side::Shaft);
-    in.ShaftGrade = GradeIndexOfNumber(gradeNumber);
-    in.ShaftEs = esMm;
-    in.ShaftEi = eiMm;
-    in.ShaftGaugeRow = FindGaugeRow(in.ShaftGrade, in.NominalSize);
-}
+using test::AtSize;
+using test::SetHole;
+using test::SetShaft;
 
 // A gauge as the grids show it; wear is nullptr for a gauge without a wear limit.
 struct Shown {

@@ -7,35 +7,15 @@
 #include <vector>
 
 #include "core/tolerance_types.h"
+#include "gauge_inputs_fixture.h"
 #include "gauges/gauge_tables.h"
 
 namespace kelvo {
 namespace {
 
-// The model as the calculation leaves it: the deviations of the classes (ISO 286-1) and the rows
-// of the gauge tables looked up for their grades.
-GaugeInputs AtSize(double nominalMm) {
-    GaugeInputs in;
-    in.NominalSize = nominalMm;
-    in.MasterRow = FindMasterRow(nominalMm);
-    return in;
-}
-
-void SetHole(GaugeInputs& in, std::string_view letter, int gradeNumber, double esMm, double eiMm) {
-    in.HoleLetter = LetterIndex(letter, Side::Hole);
-    in.HoleGrade = GradeIndexOfNumber(gradeNumber);
-    in.HoleES = esMm;
-    in.HoleEI = eiMm;
-    in.HoleGaugeRow = FindGaugeRow(in.HoleGrade, in.NominalSize);
-}
-
-void SetShaft(GaugeInputs& in, std::string_view letter, int gradeNumber, double esMm, double eiMm) {
-    in.ShaftLetter = LetterIndex(letter, Side::Shaft);
-    in.ShaftGrade = GradeIndexOfNumber(gradeNumber);
-    in.ShaftEs = esMm;
-    in.ShaftEi = eiMm;
-    in.ShaftGaugeRow = FindGaugeRow(in.ShaftGrade, in.NominalSize);
-}
+using test::AtSize;
+using test::SetHole;
+using test::SetShaft;
 
 // H7 (ES +0.021) and g6 (es -0.007, ei -0.020) at 25 mm, ISO 286-1.
 GaugeInputs H7G6At25() {
