@@ -18,12 +18,6 @@ constexpr int kSphericalRows[] = {10, 11, 12, 13, 14, 15};
 
 class HoleGaugeGridTest : public testing::ModelTest {
   protected:
-    void Select(std::string_view fit, std::string_view nominalText) {
-        model.OnNominalTextChanged(nominalText);
-        ASSERT_TRUE(model.SetClassesFromFit(fit)) << fit;
-        model.CalculateStandard();
-    }
-
     Texts Values(int column, std::span<const int> rows) const {
         Texts values;
         for (int row : rows) {

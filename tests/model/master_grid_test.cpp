@@ -14,12 +14,6 @@ using Texts = std::vector<std::string>;
 
 class MasterGridTest : public testing::ModelTest {
   protected:
-    void Select(std::string_view fit, std::string_view nominalText) {
-        model.OnNominalTextChanged(nominalText);
-        ASSERT_TRUE(model.SetClassesFromFit(fit)) << fit;
-        model.CalculateStandard();
-    }
-
     Texts Column(int column, bool captions = false) const {
         Texts texts;
         for (int row = 1; row < kMasterRows; ++row) {

@@ -39,6 +39,13 @@ class ModelTest : public ::testing::Test {
         model.CalculateStandard();
     }
 
+    // The nominal field typed as the user types it, then the fit picked and calculated.
+    void Select(std::string_view fit, std::string_view nominalText) {
+        model.OnNominalTextChanged(nominalText);
+        ASSERT_TRUE(model.SetClassesFromFit(fit)) << fit;
+        model.CalculateStandard();
+    }
+
     MemorySettingsStore store;
     RecordingView view;
     MainWindowModel model;

@@ -17,12 +17,6 @@ constexpr int kCheckPlugRows[] = {10, 11, 12, 13, 14};
 
 class ShaftGaugeGridTest : public testing::ModelTest {
   protected:
-    void Select(std::string_view fit, std::string_view nominalText) {
-        model.OnNominalTextChanged(nominalText);
-        ASSERT_TRUE(model.SetClassesFromFit(fit)) << fit;
-        model.CalculateStandard();
-    }
-
     Texts Values(int column, std::span<const int> rows) const {
         Texts values;
         for (int row : rows) {

@@ -17,13 +17,6 @@ constexpr int kFitRows[] = {10, 11, 12, 13, 14};
 
 class WorkpieceGridTest : public testing::ModelTest {
   protected:
-    // The nominal field typed as the user types it, then the fit picked.
-    void Select(std::string_view fit, std::string_view nominalText) {
-        model.OnNominalTextChanged(nominalText);
-        ASSERT_TRUE(model.SetClassesFromFit(fit)) << fit;
-        model.CalculateStandard();
-    }
-
     std::vector<std::string> Values(int column, std::span<const int> rows) const {
         std::vector<std::string> values;
         for (int row : rows) {

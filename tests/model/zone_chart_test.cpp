@@ -15,12 +15,6 @@ using Texts = std::vector<std::string>;
 
 class ZoneChartTest : public testing::ModelTest {
   protected:
-    void Select(std::string_view fit, std::string_view nominalText) {
-        model.OnNominalTextChanged(nominalText);
-        ASSERT_TRUE(model.SetClassesFromFit(fit)) << fit;
-        model.CalculateStandard();
-    }
-
     static Texts LabelTexts(const ZoneChart& chart) {
         return {chart.Hole.Labels[0].Text, chart.Hole.Labels[1].Text, chart.Shaft.Labels[0].Text,
                 chart.Shaft.Labels[1].Text};
