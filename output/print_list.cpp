@@ -207,9 +207,11 @@ std::vector<PrintListEntry> LoadPrintList(const PrintListLocation& location) {
 PrintListSaveResult SavePrintList(const PrintListLocation& location,
                                   const std::vector<PrintListEntry>& entries) {
     const bool userCopyExists = !location.UserFile.empty() && Exists(location.UserFile);
+    // The user's copy starts from the program's list so that other sections carry over.
+    const CurrentListText current =
+        CurrentText(userCopyExists ? location.UserFile : location.ProgramFile);
     std::string programError;
     if (!userCopyExists) {
-        const CurrentListText current = CurrentText(location.ProgramFile);
         programError = current.Text ? WriteListFile(location.ProgramFile, *current.Text, entries)
                                     : current.Error + " (the file is left as it is)";
         if (programError.empty()) {
@@ -219,10 +221,8 @@ PrintListSaveResult SavePrintList(const PrintListLocation& location,
     if (location.UserFile.empty()) {
         return {{}, programError + " (no user data folder is known)"};
     }
-    // The user's copy starts from the program's list so that other sections carry over; a
-    // program's list that cannot be read stays where it is, and the copy starts empty.
-    CurrentListText current =
-        CurrentText(userCopyExists ? location.UserFile : location.ProgramFile);
+    // A program's list that cannot be read stays where it is and the user's copy starts empty;
+    // a user's copy that cannot be read is not written over.
     if (!current.Text && userCopyExists) {
         return {{}, current.Error + " (the file is left as it is)"};
     }
